@@ -1,0 +1,113 @@
+#include "app/AppFolderResolution.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+namespace {
+const QString kProgType = QStringLiteral("aobj_prog_type.cfg");
+
+QString appFolderArgument(const QStringList& args, bool* given, QString* problem) {
+    *given = false;
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == QLatin1String("--app-folder")) {
+            *given = true;
+            if (i + 1 >= args.size()) {
+                *problem = QStringLiteral("--app-folder needs a folder after it.");
+                return {};
+            }
+            return args[i + 1];
+        }
+        if (a.startsWith(QLatin1String("--app-folder="))) {
+            *given = true;
+            return a.mid(13);
+        }
+    }
+    return {};
+}
+}  // namespace
+
+Status checkUsableFolder(const QString& folder) {
+    const QFileInfo info(folder);
+    if (!info.exists()) return Error{QStringLiteral("The data folder %1 does not exist.").arg(folder)};
+    if (!info.isDir()) return Error{QStringLiteral("The data folder %1 is a file, not a folder.").arg(folder)};
+    // Try a real write: permission bits alone say nothing on a read-only medium or for root.
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".stepwick-write-test-XXXXXX")));
+    if (!probe.open()) {
+        return Error{QStringLiteral("The data folder %1 cannot be written (%2). Choose a folder you can write to.")
+                         .arg(folder, probe.errorString())};
+    }
+    return {};
+}
+
+Status copyMissingContent(const QString& content, const QString& target) {
+    const QDir from(content);
+    QDirIterator it(content, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString relative = from.relativeFilePath(source);
+        const QString destination = QDir(target).filePath(relative);
+        if (QFileInfo::exists(destination)) continue;
+        if (!QDir().mkpath(QFileInfo(destination).absolutePath())) {
+            return Error{QStringLiteral("The folder for %1 cannot be made.").arg(destination)};
+        }
+        // Copy to a sibling, then rename, so an interrupted first start leaves no half file.
+        const QString partial = destination + QStringLiteral(".partial");
+        QFile::remove(partial);
+        if (!QFile::copy(source, partial) || !QFile::rename(partial, destination)) {
+            QFile::remove(partial);
+            return Error{QStringLiteral("%1 cannot be copied to %2.").arg(source, destination)};
+        }
+        QFile(destination).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    }
+    return {};
+}
+
+QString findDefaultContent(const QString& executableDir) {
+    const QString candidate = QDir::cleanPath(executableDir + QStringLiteral("/../share/stepwick/content"));
+    return QFileInfo(candidate + QLatin1Char('/') + kProgType).isFile() ? candidate : QString();
+}
+
+QString userDataFolder() {
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath(QStringLiteral("stepwick"));
+}
+
+Result<AppFolderChoice> resolveAppFolder(const AppFolderInputs& in) {
+    bool given = false;
+    QString problem;
+    const QString chosen = appFolderArgument(in.arguments, &given, &problem);
+    if (!problem.isEmpty()) return Error{problem};
+    if (given) {
+        if (chosen.isEmpty()) return Error{QStringLiteral("--app-folder needs a folder after it.")};
+        const QString folder = QFileInfo(chosen).absoluteFilePath();
+        if (Status s = checkUsableFolder(folder); !s) return Error{s.error()};
+        return AppFolderChoice{QDir::cleanPath(folder), false};
+    }
+
+    if (!in.executableDir.isEmpty() && QFileInfo(QDir(in.executableDir).filePath(kProgType)).isFile()) {
+        const QString folder = QDir::cleanPath(QFileInfo(in.executableDir).absoluteFilePath());
+        if (Status s = checkUsableFolder(folder); !s) return Error{s.error()};
+        return AppFolderChoice{folder, false};
+    }
+
+    const QString folder = QDir::cleanPath(in.userDataDir);
+    if (QFileInfo(folder).exists() && !QFileInfo(folder).isDir()) {
+        return Error{QStringLiteral("The data folder %1 is a file, not a folder.").arg(folder)};
+    }
+    if (!QDir().mkpath(folder)) return Error{QStringLiteral("The data folder %1 cannot be made.").arg(folder)};
+    if (Status s = checkUsableFolder(folder); !s) return Error{s.error()};
+    bool filled = false;
+    if (!QFileInfo(QDir(folder).filePath(kProgType)).isFile()) {
+        if (in.defaultContent.isEmpty()) {
+            return Error{QStringLiteral("The program's default content was not found, so %1 cannot be filled. "
+                                        "Reinstall the program, or start it with --app-folder DIR.").arg(folder)};
+        }
+        if (Status s = copyMissingContent(in.defaultContent, folder); !s) return Error{s.error()};
+        filled = true;
+    }
+    return AppFolderChoice{folder, filled};
+}

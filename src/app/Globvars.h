@@ -1,0 +1,68 @@
+#pragma once
+
+#include "students/StudentOptions.h"
+
+#include <QColor>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+// The process-wide state that the windows share. One thread uses it; a window acts only while
+// it is the one in use, so nothing is locked.
+
+// The folder of the program's data and media; every bare stored file name lives here.
+inline QString AppFolder;
+
+// The options of the student loaded last (normally CurrentStudent).
+inline StudentOptionsRecord StudentOptions;
+
+// The six background colours, 1..6 (black, red, green, blue, purple, white); entry 0 unused.
+inline std::array<QColor, 7> BackgroundColors{};
+void fillBackgroundColors();
+
+// The logged-on student; "teacher" is the built-in default, for whom nothing is recorded.
+inline QString CurrentStudent;
+
+// 1 for the Kestrel edition, any other value for the Larkin edition.
+inline std::int16_t Edition = 0;
+
+// Hand-over from the task selection window to the activity: entries 1..ChosenTaskCount.
+inline constexpr int kMaxChosenTasks = 1000;
+inline std::array<QString, kMaxChosenTasks + 1> ChosenTaskList{};    // bare task file names
+inline std::array<std::int16_t, kMaxChosenTasks + 1> ChosenTaskIndex{};  // positions in the task list
+inline std::int16_t ChosenTaskCount = 0;
+inline float ActivityStartTime = 0.0f;  // seconds since midnight
+
+// The task the activity has loaded; steps 1..StepCount, entry 0 unused.
+inline constexpr int kMaxSteps = 10;
+struct LoadedTask {
+    std::int16_t StepCount = 0;
+    QString TaskTitle;
+    QString TaskVideoFile;
+    QString TaskIntroFile;
+    std::array<QString, kMaxSteps + 1> StepDescription{};
+    std::array<QString, kMaxSteps + 1> StepPhonetic{};
+    std::array<QString, kMaxSteps + 1> StepPictureFile{};
+    std::array<QString, kMaxSteps + 1> StepWaveFile{};
+};
+inline LoadedTask Task;
+
+// Where the pictures are: slots (top row) and boxes are numbered by screen position, 1..10;
+// 0 means empty.
+inline std::array<std::int16_t, kMaxSteps + 1> SlotStep{};
+inline std::array<std::int16_t, kMaxSteps + 1> BoxStep{};
+inline std::array<std::int16_t, kMaxSteps + 1> BoxSlot{};
+inline std::int16_t PictureMoves = 0;
+inline std::int16_t IncorrectMoves = 0;
+inline std::int16_t CorrectMoves = 0;
+
+// Activity flags (1 = set). Handlers set them; the waiting loops act on them.
+inline std::int16_t ExitRequested = 0;
+inline std::int16_t ExitEarlyRequested = 0;
+inline std::int16_t WaitingForSound = 0;
+inline std::int16_t ScanRequested = 0;
+inline std::int16_t SelectRequested = 0;
+
+// Puts every shared value back to its start-of-program state (tests use it between cases).
+void resetGlobvars();

@@ -1,0 +1,17 @@
+#include "platform/QtEventPump.h"
+
+#include <QCoreApplication>
+
+QtEventPump::QtEventPump() {
+    tick_.setInterval(5);
+    tick_.setTimerType(Qt::PreciseTimer);
+    tick_.start();
+}
+
+void QtEventPump::doEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+void QtEventPump::waitEvents() {
+    // The one-argument form blocks until an event (at worst the tick) arrives; the form with a
+    // time limit, like a plain processEvents(), returns at once and would make the loop spin.
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}

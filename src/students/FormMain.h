@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+
+class PictureBox;
+class PictureButton;
+class QFrame;
+
+// The start-up window and hub: the edition's logo and the main menu.
+class FormMain : public QWidget {
+    Q_OBJECT
+public:
+    explicit FormMain(QWidget* parent = nullptr);
+
+    // The pictures of the seven menu buttons, in AppFolder.
+    static constexpr const char* kMenuPictures[7] = {
+        "aobj_menu_start.jpg",     "aobj_menu_options.jpg",    "aobj_menu_quit.jpg",
+        "aobj_menu_task_maker.jpg", "aobj_menu_student.jpg",   "aobj_menu_user_guide.jpg",
+        "aobj_menu_credits.jpg"};
+
+    QFrame* FrameMain = nullptr;
+    PictureBox* ImageBanner = nullptr;
+    PictureButton* ImageEnter = nullptr;
+    PictureButton* ImageOptions = nullptr;
+    PictureButton* ImageQuit = nullptr;
+    PictureButton* ImageButTask = nullptr;
+    PictureButton* PicButStudent = nullptr;
+    PictureButton* ImageUserGuide = nullptr;
+    PictureButton* ImageCredits = nullptr;
+
+    void Form_Activate();
+    void ImageQuit_Click();
+    void ImageUserGuide_Click();
+    void ImageCredits_Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void centreFrame(QWidget* frame);
+};

@@ -1,0 +1,161 @@
+#include "FakeAudio.h"
+
+#include "FakeClock.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QtEndian>
+
+void FakeWavePlayer::playSync(const QString& path, bool loop) {
+    log.append(QStringLiteral("sync ") + path + (loop ? QStringLiteral(" loop") : QString()));
+    current.clear();
+}
+
+void FakeWavePlayer::playAsync(const QString& path, bool loop) {
+    log.append(QStringLiteral("async ") + path + (loop ? QStringLiteral(" loop") : QString()));
+    current = path;
+}
+
+void FakeWavePlayer::stop() {
+    log.append(QStringLiteral("stop"));
+    current.clear();
+}
+
+class FakePlaybackDevice : public PlaybackDevice {
+public:
+    FakePlaybackDevice(FakeAudioDevices& owner, QString path, double duration)
+        : owner_(owner), path_(std::move(path)), duration_(duration) {
+        ++owner_.openDevices;
+    }
+    ~FakePlaybackDevice() override {
+        --owner_.openDevices;
+        owner_.log.append(QStringLiteral("close ") + path_);
+    }
+    void play() override {
+        owner_.log.append(QStringLiteral("play ") + path_);
+        started_ = owner_.clock_.monotonicSeconds();
+        playing_ = true;
+    }
+    void stop() override {
+        owner_.log.append(QStringLiteral("stop ") + path_);
+        playing_ = false;
+    }
+    QString mode() override {
+        if (playing_ && owner_.clock_.monotonicSeconds() - started_ >= duration_) playing_ = false;
+        return playing_ ? QStringLiteral("playing") : QStringLiteral("stopped");
+    }
+
+private:
+    FakeAudioDevices& owner_;
+    QString path_;
+    double duration_;
+    double started_ = 0.0;
+    bool playing_ = false;
+};
+
+std::unique_ptr<PlaybackDevice> FakeAudioDevices::openPlayback(const QString& path) {
+    const auto listed = durations.find(path);
+    if (undecodable.contains(path) || (listed == durations.end() && !QFileInfo(path).isFile())) {
+        log.append(QStringLiteral("open failed ") + path);
+        return nullptr;
+    }
+    log.append(QStringLiteral("open ") + path);
+    const double duration = listed != durations.end() ? listed->second : defaultDuration;
+    return std::make_unique<FakePlaybackDevice>(*this, path, duration);
+}
+
+namespace {
+class FakeRecorder : public WaveRecorder {
+public:
+    FakeRecorder(QStringList& log, bool hasMicrophone) : log_(log), hasMicrophone_(hasMicrophone) {}
+    bool start() override {
+        log_.append(QStringLiteral("record"));
+        recording_ = hasMicrophone_;
+        return recording_;
+    }
+    bool save(const QString& path) override {
+        log_.append(QStringLiteral("save ") + path);
+        return recording_ && writeSilentWav(path, 0.5);
+    }
+    void close() override {
+        log_.append(QStringLiteral("close recorder"));
+        recording_ = false;
+    }
+
+private:
+    QStringList& log_;
+    bool hasMicrophone_;
+    bool recording_ = false;
+};
+
+class FakeMediaPlayer : public MediaPlayer {
+public:
+    FakeMediaPlayer(FakeClock& clock, QStringList& log, double duration)
+        : clock_(clock), log_(log), duration_(duration) {}
+    bool load(const QString& path) override {
+        log_.append(QStringLiteral("load ") + path);
+        state_ = State::Stopped;
+        return QFileInfo(path).isFile();
+    }
+    void play() override {
+        log_.append(QStringLiteral("play"));
+        if (state_ != State::Paused) started_ = clock_.monotonicSeconds();
+        state_ = State::Playing;
+    }
+    void pause() override {
+        log_.append(QStringLiteral("pause"));
+        if (state_ == State::Playing) state_ = State::Paused;
+    }
+    void stop() override {
+        log_.append(QStringLiteral("stop"));
+        state_ = State::Stopped;
+    }
+    State state() override {
+        if (state_ == State::Playing && clock_.monotonicSeconds() - started_ >= duration_) state_ = State::Stopped;
+        return state_;
+    }
+    void setDisplay(QWidget* window, const QRect& r) override {
+        log_.append(window == nullptr ? QStringLiteral("display none")
+                                      : QStringLiteral("display %1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()));
+    }
+
+private:
+    FakeClock& clock_;
+    QStringList& log_;
+    double duration_;
+    double started_ = 0.0;
+    State state_ = State::Stopped;
+};
+}  // namespace
+
+std::unique_ptr<WaveRecorder> FakeAudioDevices::openRecorder() {
+    return std::make_unique<FakeRecorder>(log, hasMicrophone);
+}
+
+std::unique_ptr<MediaPlayer> FakeMediaPlayers::create() {
+    return std::make_unique<FakeMediaPlayer>(clock_, log, clipDuration);
+}
+
+bool writeSilentWav(const QString& path, double seconds) {
+    const quint32 rate = 22050;
+    const quint32 samples = static_cast<quint32>(seconds * rate);
+    const quint32 dataBytes = samples * 2;
+    QByteArray wav;
+    auto u32 = [&wav](quint32 v) { v = qToLittleEndian(v); wav.append(reinterpret_cast<const char*>(&v), 4); };
+    auto u16 = [&wav](quint16 v) { v = qToLittleEndian(v); wav.append(reinterpret_cast<const char*>(&v), 2); };
+    wav.append("RIFF");
+    u32(36 + dataBytes);
+    wav.append("WAVEfmt ");
+    u32(16);
+    u16(1);        // PCM
+    u16(1);        // mono
+    u32(rate);
+    u32(rate * 2);
+    u16(2);
+    u16(16);
+    wav.append("data");
+    u32(dataBytes);
+    wav.append(QByteArray(static_cast<qsizetype>(dataBytes), '\0'));
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(wav) == wav.size();
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "platform/MediaPlayer.h"
+#include "platform/PlaybackDevice.h"
+#include "platform/WavePlayer.h"
+
+#include <QSet>
+#include <QStringList>
+
+#include <map>
+#include <memory>
+
+class FakeClock;
+
+// The simple player: records "sync PATH", "async PATH" (with " loop" when looping) and "stop".
+class FakeWavePlayer : public WavePlayer {
+public:
+    void playSync(const QString& path, bool loop) override;
+    void playAsync(const QString& path, bool loop) override;
+    void stop() override;
+
+    QStringList log;
+    QString current;  // the asynchronous sound still sounding, empty when none
+};
+
+// Playback devices whose sounds last a set time on the fake clock, and a recorder that writes
+// a short silent WAV file. Every action goes to log: "open PATH", "play PATH", "stop PATH",
+// "close PATH", "record", "save PATH", "close recorder".
+class FakeAudioDevices : public AudioDevices {
+public:
+    explicit FakeAudioDevices(FakeClock& clock) : clock_(clock) {}
+
+    std::unique_ptr<PlaybackDevice> openPlayback(const QString& path) override;
+    std::unique_ptr<WaveRecorder> openRecorder() override;
+
+    // Seconds a file plays; files not listed play defaultDuration. A path listed here opens even
+    // when no such file exists on disk; any other path must exist.
+    std::map<QString, double> durations;
+    double defaultDuration = 1.0;
+    QSet<QString> undecodable;  // open fails, as for a file that is not a usable WAV
+    bool hasMicrophone = true;
+
+    QStringList log;
+    int openDevices = 0;  // playback devices not yet destroyed
+
+private:
+    friend class FakePlaybackDevice;
+    FakeClock& clock_;
+};
+
+// Clips that play for a set time on the fake clock.
+class FakeMediaPlayers : public MediaPlayers {
+public:
+    explicit FakeMediaPlayers(FakeClock& clock) : clock_(clock) {}
+    std::unique_ptr<MediaPlayer> create() override;
+
+    double clipDuration = 3.0;
+    QStringList log;  // "load PATH", "play", "pause", "stop", "display X,Y WxH" / "display none"
+
+private:
+    FakeClock& clock_;
+};
+
+// Writes a valid 16-bit 22050 Hz mono WAV of the given length (silence).
+bool writeSilentWav(const QString& path, double seconds);
