@@ -26,7 +26,12 @@ bool LineReader::atLineEnd() const {
 
 // CR LF, a lone LF or a lone CR all end a line.
 void LineReader::consumeLineEnd() {
-    if (atEnd()) return;
+    if (atEnd()) {
+        // A last line without its line end still counts as a line.
+        if (!pastLastLine_) ++line_;
+        pastLastLine_ = true;
+        return;
+    }
     if (bytes_[pos_] == '\r') {
         ++pos_;
         if (!atEnd() && bytes_[pos_] == '\n') ++pos_;

@@ -48,4 +48,5 @@ private:
     QByteArray bytes_;
     qsizetype pos_ = 0;
     int line_ = 1;
+    bool pastLastLine_ = false;
 };
