@@ -45,8 +45,10 @@ void unloadForm(FormId id) {
 }
 
 void resetForms() {
+    // Not from inside a window's handler, so the windows can go at once, with their pending work.
     for (int i = 0; i < kForms; ++i) {
-        unloadForm(static_cast<FormId>(i));
+        delete g_loaded[i].data();
+        g_loaded[i].clear();
         g_factories[i] = nullptr;
     }
 }

@@ -23,5 +23,6 @@ void hideForm(FormId id);
 // Destroys the window if it is loaded; the next form() makes a new one.
 void unloadForm(FormId id);
 
-// Unloads every window and forgets the factories (tests, program end).
+// Destroys every window at once and forgets the factories (tests, program end); never call it
+// from a window's own handler.
 void resetForms();
