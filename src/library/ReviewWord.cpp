@@ -1,0 +1,19 @@
+#include "library/ReviewWord.h"
+
+#include "app/LineReader.h"
+#include "app/TextFormat.h"
+#include "library/DataFiles.h"
+
+Result<QString> readReviewWord() {
+    return readParsedFile(kReviewWordFile, [](const QByteArray& bytes) -> Result<QString> {
+        LineReader reader(bytes);
+        if (reader.atEnd()) return Error{QStringLiteral("line 1: the file is empty, the review word is missing")};
+        return reader.readWhole();
+    });
+}
+
+Status writeReviewWord(const QString& word) {
+    if (word.trimmed().isEmpty()) return Error{QStringLiteral("The review word cannot be blank.")};
+    if (Status s = checkStorable(word, LineUse::Whole, QStringLiteral("The review word")); !s) return s;
+    return writeDataFile(kReviewWordFile, textLine(word));
+}
