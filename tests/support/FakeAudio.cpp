@@ -24,29 +24,34 @@ void FakeWavePlayer::stop() {
 class FakePlaybackDevice : public PlaybackDevice {
 public:
     FakePlaybackDevice(FakeAudioDevices& owner, QString path, double duration)
-        : owner_(owner), path_(std::move(path)), duration_(duration) {
+        : owner_(owner), alive_(owner.alive_), path_(std::move(path)), duration_(duration) {
         ++owner_.openDevices;
     }
     ~FakePlaybackDevice() override {
+        if (!*alive_) return;
         --owner_.openDevices;
         owner_.log.append(QStringLiteral("close ") + path_);
     }
     void play() override {
+        if (!*alive_) return;
         owner_.log.append(QStringLiteral("play ") + path_);
         started_ = owner_.clock_.monotonicSeconds();
         playing_ = true;
     }
     void stop() override {
+        if (!*alive_) return;
         owner_.log.append(QStringLiteral("stop ") + path_);
         playing_ = false;
     }
     QString mode() override {
+        if (!*alive_) return QStringLiteral("stopped");
         if (playing_ && owner_.clock_.monotonicSeconds() - started_ >= duration_) playing_ = false;
         return playing_ ? QStringLiteral("playing") : QStringLiteral("stopped");
     }
 
 private:
     FakeAudioDevices& owner_;
+    std::shared_ptr<bool> alive_;
     QString path_;
     double duration_;
     double started_ = 0.0;
@@ -67,23 +72,28 @@ std::unique_ptr<PlaybackDevice> FakeAudioDevices::openPlayback(const QString& pa
 namespace {
 class FakeRecorder : public WaveRecorder {
 public:
-    FakeRecorder(QStringList& log, bool hasMicrophone) : log_(log), hasMicrophone_(hasMicrophone) {}
+    FakeRecorder(QStringList& log, std::shared_ptr<bool> alive, bool hasMicrophone)
+        : log_(log), alive_(std::move(alive)), hasMicrophone_(hasMicrophone) {}
     bool start() override {
+        if (!*alive_) return false;
         log_.append(QStringLiteral("record"));
         recording_ = hasMicrophone_;
         return recording_;
     }
     bool save(const QString& path) override {
+        if (!*alive_) return false;
         log_.append(QStringLiteral("save ") + path);
         return recording_ && writeSilentWav(path, 0.5);
     }
     void close() override {
+        if (!*alive_) return;
         log_.append(QStringLiteral("close recorder"));
         recording_ = false;
     }
 
 private:
     QStringList& log_;
+    std::shared_ptr<bool> alive_;
     bool hasMicrophone_;
     bool recording_ = false;
 };
@@ -129,7 +139,7 @@ private:
 }  // namespace
 
 std::unique_ptr<WaveRecorder> FakeAudioDevices::openRecorder() {
-    return std::make_unique<FakeRecorder>(log, hasMicrophone);
+    return std::make_unique<FakeRecorder>(log, alive_, hasMicrophone);
 }
 
 std::unique_ptr<MediaPlayer> FakeMediaPlayers::create() {

@@ -26,9 +26,15 @@ public:
 // Playback devices whose sounds last a set time on the fake clock, and a recorder that writes
 // a short silent WAV file. Every action goes to log: "open PATH", "play PATH", "stop PATH",
 // "close PATH", "record", "save PATH", "close recorder".
+//
+// A device may outlive its FakeAudioDevices (a test that ends with a device still open in a
+// process-wide interface); it then does nothing and reports "stopped".
 class FakeAudioDevices : public AudioDevices {
 public:
     explicit FakeAudioDevices(FakeClock& clock) : clock_(clock) {}
+    ~FakeAudioDevices() override { *alive_ = false; }
+    FakeAudioDevices(const FakeAudioDevices&) = delete;
+    FakeAudioDevices& operator=(const FakeAudioDevices&) = delete;
 
     std::unique_ptr<PlaybackDevice> openPlayback(const QString& path) override;
     std::unique_ptr<WaveRecorder> openRecorder() override;
@@ -46,6 +52,7 @@ public:
 private:
     friend class FakePlaybackDevice;
     FakeClock& clock_;
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
 // Clips that play for a set time on the fake clock.
