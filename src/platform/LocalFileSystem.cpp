@@ -43,7 +43,9 @@ Status LocalFileSystem::writeAtomic(const QString& path, const QByteArray& data)
     if (!file.open(QIODevice::WriteOnly)) {
         return Error{QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString())};
     }
-    if (file.write(data) != data.size()) {
+    // QSaveFile::commit() does not notice a failed flush of its buffer (a full disk) and would
+    // rename an empty sibling over the target, so flush first and check.
+    if (file.write(data) != data.size() || !file.flush()) {
         const QString why = file.errorString();
         file.cancelWriting();
         return Error{QStringLiteral("%1 cannot be written: %2").arg(path, why)};
@@ -77,6 +79,11 @@ Status LocalFileSystem::copy(const QString& source, const QString& destination) 
             out.cancelWriting();
             return Error{QStringLiteral("%1 cannot be written: %2").arg(destination, why)};
         }
+    }
+    if (!out.flush()) {
+        const QString why = out.errorString();
+        out.cancelWriting();
+        return Error{QStringLiteral("%1 cannot be written: %2").arg(destination, why)};
     }
     if (!out.commit()) {
         return Error{QStringLiteral("%1 cannot be written: %2").arg(destination, out.errorString())};
