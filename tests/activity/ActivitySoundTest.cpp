@@ -30,10 +30,8 @@ protected:
 
     // A recording in AppFolder that plays for the given seconds.
     QString recording(const QString& name, double seconds) {
-        const QString path = p.path(name);
-        EXPECT_TRUE(writeSilentWav(path, seconds));
-        p.audio.durations[path] = seconds;
-        return path;
+        EXPECT_TRUE(p.audio.addWave(p.path(name), seconds));
+        return p.path(name);
     }
 
     // Puts step `step` into slot `slot` with the given texts; the recording may be missing.

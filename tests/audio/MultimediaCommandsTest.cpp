@@ -28,10 +28,8 @@ protected:
     }
 
     QString wave(const QString& name, double seconds) {
-        const QString path = p.path(name);
-        EXPECT_TRUE(writeSilentWav(path, seconds));
-        p.audio.durations[path] = seconds;
-        return path;
+        EXPECT_TRUE(p.audio.addWave(p.path(name), seconds));
+        return p.path(name);
     }
 
     QString status() {

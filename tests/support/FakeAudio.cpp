@@ -142,6 +142,11 @@ std::unique_ptr<WaveRecorder> FakeAudioDevices::openRecorder() {
     return std::make_unique<FakeRecorder>(log, alive_, hasMicrophone);
 }
 
+bool FakeAudioDevices::addWave(const QString& path, double seconds) {
+    durations[path] = seconds;
+    return writeSilentWav(path, seconds);
+}
+
 std::unique_ptr<MediaPlayer> FakeMediaPlayers::create() {
     return std::make_unique<FakeMediaPlayer>(clock_, log, clipDuration);
 }

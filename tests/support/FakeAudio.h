@@ -39,6 +39,10 @@ public:
     std::unique_ptr<PlaybackDevice> openPlayback(const QString& path) override;
     std::unique_ptr<WaveRecorder> openRecorder() override;
 
+    // Writes a silent WAV of that length at path and lets it play for as long. False when the
+    // file cannot be written.
+    bool addWave(const QString& path, double seconds);
+
     // Seconds a file plays; files not listed play defaultDuration. A path listed here opens even
     // when no such file exists on disk; any other path must exist.
     std::map<QString, double> durations;
