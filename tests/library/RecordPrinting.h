@@ -7,7 +7,9 @@
 
 #include <ostream>
 
-// Readable records in failure messages.
+// Readable texts and records in failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
 inline void PrintTo(const TaskRecord& t, std::ostream* os) {
     QStringList steps;
     for (int s = 1; s <= kMaxSteps; ++s) steps.append(t.StepFileName[s]);
