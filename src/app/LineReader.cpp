@@ -16,7 +16,10 @@ QString shortened(const QString& text) {
 }
 }  // namespace
 
-LineReader::LineReader(QByteArray bytes) : bytes_(std::move(bytes)) {}
+LineReader::LineReader(QByteArray bytes) : bytes_(std::move(bytes)) {
+    // A byte order mark left by an editor is not part of the first value.
+    if (bytes_.startsWith("\xEF\xBB\xBF")) pos_ = 3;
+}
 
 bool LineReader::atEnd() const { return pos_ >= bytes_.size(); }
 

@@ -55,26 +55,31 @@ QStringList tableEntries(int n) {
 }  // namespace
 
 int insertSortedUnique(const QString& text) {
+    // Sorting and removing repeats first leaves room in a full table that holds repeats (a list
+    // edited by hand), and gives a well-made table exactly what inserting first would.
     int n = entryCount();
-    if (text.isEmpty() || n == kMaxCategories) return n;
-    ++n;
-    CategoryTable[n] = text;
     sortEntries(n);
-    return removeRepeats(n);
+    n = removeRepeats(n);
+    if (text.isEmpty() || n == kMaxCategories) return n;
+    CategoryTable[n + 1] = text;
+    sortEntries(n + 1);
+    return removeRepeats(n + 1);
+}
+
+Result<QStringList> parseCategoryList(const QByteArray& bytes) {
+    LineReader reader(bytes);
+    QStringList lines;
+    while (!reader.atEnd()) {
+        auto line = reader.readWhole();
+        if (!line) return Error{line.error()};
+        if (!line->isEmpty()) lines.append(std::move(*line));
+    }
+    return lines;
 }
 
 Result<QStringList> readCategoryList() {
     if (!platform::files().exists(insertPath(kCategoryListFile))) return QStringList();
-    auto bytes = readDataFile(kCategoryListFile);
-    if (!bytes) return Error{bytes.error()};
-    LineReader reader(*bytes);
-    QStringList lines;
-    while (!reader.atEnd()) {
-        auto line = reader.readWhole();
-        if (!line) return fileError(kCategoryListFile, line.error());
-        if (!line->isEmpty()) lines.append(std::move(*line));
-    }
-    return lines;
+    return readParsedFile(kCategoryListFile, parseCategoryList);
 }
 
 Status saveCategory(const QString& category) {

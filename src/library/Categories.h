@@ -20,9 +20,12 @@ inline constexpr int kMaxCategories = 1000;
 inline std::array<QString, kMaxCategories + 1> CategoryTable{};
 
 // Adds text to CategoryTable in its sorted place unless it is there already, and returns the new
-// number of entries. An empty text is not added. When the table is full a new text is not added
-// either; the count stays 1000.
+// number of entries. The table comes out sorted by exact comparison without repeats. An empty
+// text is not added; when the table is full a new text is not added either.
 int insertSortedUnique(const QString& text);
+
+// The non-empty lines of a category list's bytes, in file order.
+Result<QStringList> parseCategoryList(const QByteArray& bytes);
 
 // The lines of the category list in file order. A missing list is an empty list; empty lines
 // are passed over.

@@ -4,13 +4,13 @@
 #include "app/TextFormat.h"
 #include "library/DataFiles.h"
 
-Result<QString> readReviewWord() {
-    return readParsedFile(kReviewWordFile, [](const QByteArray& bytes) -> Result<QString> {
-        LineReader reader(bytes);
-        if (reader.atEnd()) return Error{QStringLiteral("line 1: the file is empty, the review word is missing")};
-        return reader.readWhole();
-    });
+Result<QString> parseReviewWord(const QByteArray& bytes) {
+    LineReader reader(bytes);
+    if (reader.atEnd()) return Error{QStringLiteral("line 1: the file is empty, the review word is missing")};
+    return reader.readWhole();
 }
+
+Result<QString> readReviewWord() { return readParsedFile(kReviewWordFile, parseReviewWord); }
 
 Status writeReviewWord(const QString& word) {
     if (word.trimmed().isEmpty()) return Error{QStringLiteral("The review word cannot be blank.")};

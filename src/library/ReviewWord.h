@@ -8,6 +8,9 @@
 // lesson.
 inline const QString kReviewWordFile = QStringLiteral("aobj_review_word.txt");
 
+// The first line of a review word file's bytes, whole; no line at all is an error.
+Result<QString> parseReviewWord(const QByteArray& bytes);
+
 // The first line of the file, whole. A missing or empty file is an error.
 Result<QString> readReviewWord();
 

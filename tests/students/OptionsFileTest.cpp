@@ -110,6 +110,7 @@ TEST(OptionsFile, BlanksAroundNumbersAndOtherLineEndsReadTheSame) {
         {"many blanks", [](QByteArray b) { return b.replace(" ", "   "); }},
         {"tabs", [](QByteArray b) { return b.replace(" ", "\t"); }},
         {"LF only", [](QByteArray b) { return b.replace("\r\n", "\n"); }},
+        {"byte order mark from an editor", [](QByteArray b) { return b.prepend("\xEF\xBB\xBF"); }},
         {"no line end after the last line", [](QByteArray b) { return b.left(b.size() - 2); }},
         {"text after the 85th value", [](QByteArray b) { return QByteArray(b + "whatever\r\n99\r\n"); }},
     };

@@ -1,0 +1,4 @@
+#include "LibraryEntries.h"
+#include "FuzzTarget.h"
+
+STEPWICK_FUZZ_TARGET(fuzzCategoryList)

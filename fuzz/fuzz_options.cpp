@@ -1,0 +1,4 @@
+#include "OptionsEntries.h"
+#include "FuzzTarget.h"
+
+STEPWICK_FUZZ_TARGET(fuzzStudentOptions)
