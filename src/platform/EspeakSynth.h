@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/Result.h"
+#include "platform/WavFile.h"
+
+#include <QString>
+
+// How the synthesizer speaks.
+struct SpeechVoice {
+    QString language = QStringLiteral("en-us");
+    int wordsPerMinute = 150;
+    int pitch = 50;  // 0..99
+};
+
+// Speaks the text into memory: 22050 Hz, mono, 16-bit. The same text and voice always give the
+// same samples. Safe to call from any thread (calls are serialised).
+Result<PcmAudio> synthesizeSpeech(const QString& text, const SpeechVoice& voice = {});
