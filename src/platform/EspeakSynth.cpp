@@ -57,9 +57,12 @@ struct ChildRequest {
     if (espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, 0) <= 0) _exit(kNoData);
     espeak_SetSynthCallback(streamSamples);
     if (espeak_SetVoiceByName(request.language.constData()) != EE_OK) {
+        // Not a voice name: take the best voice for the language ("en" finds an English one).
+        // Asking by properties instead would fall back to a default voice without a word.
         espeak_VOICE wanted{};
         wanted.languages = request.language.constData();
-        if (espeak_SetVoiceByProperties(&wanted) != EE_OK) _exit(kNoVoice);
+        const espeak_VOICE** matches = espeak_ListVoices(&wanted);
+        if (!matches || !matches[0] || espeak_SetVoiceByName(matches[0]->name) != EE_OK) _exit(kNoVoice);
     }
     espeak_SetParameter(espeakRATE, request.wordsPerMinute, 0);
     espeak_SetParameter(espeakPITCH, request.pitch, 0);

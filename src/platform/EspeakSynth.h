@@ -13,5 +13,5 @@ struct SpeechVoice {
 };
 
 // Speaks the text into memory: 22050 Hz, mono, 16-bit. The same text and voice always give the
-// same samples. Safe to call from any thread (calls are serialised).
+// same samples. Safe to call from any thread.
 Result<PcmAudio> synthesizeSpeech(const QString& text, const SpeechVoice& voice = {});

@@ -1,9 +1,8 @@
 #include "platform/WavFile.h"
 
-#include "platform/LocalFileSystem.h"
-
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 #include <sndfile.h>
 
@@ -148,42 +147,50 @@ PcmAudio toMono22050(const PcmAudio& in) {
 
 namespace {
 
-void appendLe(QByteArray& bytes, std::uint32_t value, int size) {
-    for (int i = 0; i < size; ++i) bytes.append(static_cast<char>((value >> (8 * i)) & 0xFF));
-}
-
-QByteArray wavBytes(const PcmAudio& audio) {
-    const auto dataSize = static_cast<std::uint32_t>(audio.samples.size() * sizeof(std::int16_t));
-    const auto channels = static_cast<std::uint32_t>(audio.channels);
-    const auto rate = static_cast<std::uint32_t>(audio.sampleRate);
-    QByteArray bytes;
-    bytes.reserve(static_cast<qsizetype>(44 + dataSize));
-    bytes.append("RIFF");
-    appendLe(bytes, 36 + dataSize, 4);
-    bytes.append("WAVEfmt ");
-    appendLe(bytes, 16, 4);                 // size of the format block
-    appendLe(bytes, 1, 2);                  // PCM
-    appendLe(bytes, channels, 2);
-    appendLe(bytes, rate, 4);
-    appendLe(bytes, rate * channels * 2, 4);  // bytes per second
-    appendLe(bytes, channels * 2, 2);         // bytes per frame
-    appendLe(bytes, 16, 2);                   // bits per sample
-    bytes.append("data");
-    appendLe(bytes, dataSize, 4);
-    for (const std::int16_t s : audio.samples) appendLe(bytes, static_cast<std::uint16_t>(s), 2);
-    return bytes;
+// The encodings a file can be written in, by the names probeWav reports.
+int subtypeFromName(const QString& name) {
+    for (const int subtype : {SF_FORMAT_PCM_16, SF_FORMAT_PCM_U8, SF_FORMAT_PCM_24, SF_FORMAT_PCM_32, SF_FORMAT_FLOAT,
+                              SF_FORMAT_ULAW, SF_FORMAT_ALAW, SF_FORMAT_IMA_ADPCM, SF_FORMAT_MS_ADPCM, SF_FORMAT_GSM610}) {
+        if (subtypeName(subtype) == name) return subtype;
+    }
+    return 0;
 }
 
 }  // namespace
 
 Status writeWav(const QString& path, const PcmAudio& audio) {
-    if (audio.channels <= 0 || audio.sampleRate <= 0) {
-        return Error{QStringLiteral("%1 cannot be written: no sound format").arg(path)};
-    }
-    // The WAV header counts bytes in 32 bits.
-    if (audio.samples.size() * sizeof(std::int16_t) > 0xFFFFFFFFull - 36) {
-        return Error{QStringLiteral("%1 cannot be written: the sound is too long").arg(path)};
-    }
-    // The file system writes a sibling and renames it over the target.
-    return LocalFileSystem().writeAtomic(path, wavBytes(audio));
+    return writeWavAs(path, audio, QStringLiteral("PCM_16"));
+}
+
+Status writeWavAs(const QString& path, const PcmAudio& audio, const QString& format) {
+    const auto fail = [&path](const QString& why) {
+        return Error{QStringLiteral("%1 cannot be written: %2").arg(path, why)};
+    };
+    const int subtype = subtypeFromName(format);
+    if (subtype == 0) return fail(QStringLiteral("unknown sound encoding %1").arg(format));
+    if (audio.channels <= 0 || audio.sampleRate <= 0) return fail(QStringLiteral("no sound format"));
+    SF_INFO info{};
+    info.samplerate = audio.sampleRate;
+    info.channels = audio.channels;
+    info.format = SF_FORMAT_WAV | subtype;
+    if (!sf_format_check(&info)) return fail(QStringLiteral("%1 cannot hold this sound").arg(format));
+
+    // Written into a sibling that replaces the target only once it is complete.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return fail(file.errorString());
+    {
+        SndfileHandle out(sf_open_fd(file.handle(), SFM_WRITE, &info, SF_FALSE));
+        if (!out) {
+            file.cancelWriting();
+            return fail(QString::fromUtf8(sf_strerror(nullptr)));
+        }
+        const sf_count_t frames = audio.frames();
+        if (sf_writef_short(out.get(), audio.samples.data(), frames) != frames) {
+            const QString why = QString::fromUtf8(sf_strerror(out.get()));
+            file.cancelWriting();
+            return fail(why);
+        }
+    }  // closing writes the final header
+    if (!file.commit()) return fail(file.errorString());
+    return {};
 }

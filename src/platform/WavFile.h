@@ -38,3 +38,6 @@ PcmAudio toMono22050(const PcmAudio& in);
 
 // Writes a 16-bit PCM WAV file: to a sibling first, then renamed over the target.
 Status writeWav(const QString& path, const PcmAudio& audio);
+
+// The same in another encoding, named as WavInfo::format names it ("PCM_U8", "IMA_ADPCM", ...).
+Status writeWavAs(const QString& path, const PcmAudio& audio, const QString& format);

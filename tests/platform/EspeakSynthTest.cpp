@@ -1,0 +1,66 @@
+#include "platform/EspeakSynth.h"
+
+#include "ToneAudio.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(EspeakSynth, SpeaksATestSentenceAsAudibleSpeech) {
+    const auto audio = synthesizeSpeech(QStringLiteral("this is a test"));
+    ASSERT_TRUE(audio.ok()) << audio.error().toStdString();
+    EXPECT_EQ(audio->sampleRate, 22050);
+    EXPECT_EQ(audio->channels, 1);
+    EXPECT_GT(audio->seconds(), 0.5);
+    EXPECT_LT(audio->seconds(), 3.0);
+    EXPECT_GT(rmsOf(*audio), 500.0);
+}
+
+TEST(EspeakSynth, SameTextGivesTheSameSamplesEveryTime) {
+    const auto first = synthesizeSpeech(QStringLiteral("Put the bread in the toaster."));
+    const auto other = synthesizeSpeech(QStringLiteral("Something else in between."));
+    const auto again = synthesizeSpeech(QStringLiteral("Put the bread in the toaster."));
+    ASSERT_TRUE(first.ok() && other.ok() && again.ok());
+    EXPECT_EQ(first->samples, again->samples);
+    EXPECT_NE(first->samples, other->samples);
+}
+
+TEST(EspeakSynth, VoiceSettingsChangeTheSpeech) {
+    const QString text = QStringLiteral("Wash your hands.");
+    SpeechVoice slow;
+    slow.wordsPerMinute = 90;
+    SpeechVoice fast;
+    fast.wordsPerMinute = 300;
+    const auto slowAudio = synthesizeSpeech(text, slow);
+    const auto fastAudio = synthesizeSpeech(text, fast);
+    ASSERT_TRUE(slowAudio.ok() && fastAudio.ok());
+    EXPECT_GT(slowAudio->seconds(), fastAudio->seconds() * 1.5);
+}
+
+TEST(EspeakSynth, OddTextsDoNotBreakIt) {
+    for (const QString& text : {QString(), QStringLiteral("   "), QStringLiteral("Café & crème brûlée, 100%!"),
+                               QStringLiteral("\"quoted\" <tag> [[phonemes]]"), QString(2000, QLatin1Char('a'))}) {
+        SCOPED_TRACE(text.left(40).toStdString());
+        const auto audio = synthesizeSpeech(text);
+        ASSERT_TRUE(audio.ok()) << audio.error().toStdString();
+        EXPECT_LT(audio->seconds(), 600);
+    }
+}
+
+TEST(EspeakSynth, LanguageAloneFindsAVoice) {
+    SpeechVoice voice;
+    voice.language = QStringLiteral("en");
+    const auto audio = synthesizeSpeech(QStringLiteral("hello"), voice);
+    ASSERT_TRUE(audio.ok()) << audio.error().toStdString();
+    EXPECT_GT(rmsOf(*audio), 500.0);
+}
+
+TEST(EspeakSynth, UnknownLanguageIsAnErrorNotSilence) {
+    SpeechVoice voice;
+    voice.language = QStringLiteral("zz");
+    const auto audio = synthesizeSpeech(QStringLiteral("hello"), voice);
+    ASSERT_FALSE(audio.ok());
+    EXPECT_TRUE(audio.error().contains(QStringLiteral("zz"))) << audio.error().toStdString();
+}
+
+}  // namespace
