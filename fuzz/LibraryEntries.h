@@ -23,6 +23,14 @@ QString unclearError(const Result<R>& r, const char* reader) {
     return QStringLiteral("%1: message without its line: %2").arg(QString::fromUtf8(reader), r.error());
 }
 
+// Text decoding drops a byte order mark at the start of a line, so a value that begins with
+// one (it is invisible) reads back without it.
+inline QString withoutLeadingBom(QString text) {
+    while (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
+    return text;
+}
+
+// What a record looks like after a write and a read: empty optional values are "None".
 inline TaskRecord asWritten(TaskRecord t) {
     t.TaskVideoFile = noneIfEmpty(t.TaskVideoFile);
     for (int s = 1; s <= t.StepCount; ++s) t.StepFileName[s] = noneIfEmpty(t.StepFileName[s]);
@@ -34,6 +42,27 @@ inline StepRecord asWritten(StepRecord p) {
     p.StepPhonetic = noneIfEmpty(p.StepPhonetic);
     p.StepWaveFile = noneIfEmpty(p.StepWaveFile);
     return p;
+}
+
+// Both records alike but for leading byte order marks.
+inline bool sameText(TaskRecord a, TaskRecord b) {
+    for (TaskRecord* t : {&a, &b}) {
+        for (QString* text : {&t->TaskTitle, &t->TaskCategory, &t->TaskVideoFile, &t->TaskId, &t->TaskIntroFile}) {
+            *text = withoutLeadingBom(*text);
+        }
+        for (QString& step : t->StepFileName) step = withoutLeadingBom(step);
+    }
+    return a == b;
+}
+
+inline bool sameText(StepRecord a, StepRecord b) {
+    for (StepRecord* p : {&a, &b}) {
+        for (QString* text : {&p->PictureCategory, &p->StepDescription, &p->StepPhonetic, &p->StepPictureFile,
+                              &p->StepWaveFile, &p->PictureId}) {
+            *text = withoutLeadingBom(*text);
+        }
+    }
+    return a == b;
 }
 
 }  // namespace fuzzentry
@@ -59,7 +88,7 @@ inline QString fuzzTaskReaders(const QByteArray& bytes) {
     if (!written) return {};  // refused: values that would not read back
     auto again = parseTask(*written, TaskReaders::editor);
     if (!again) return QStringLiteral("a written task does not read back: ") + again.error();
-    if (*again != fuzzentry::asWritten(*editor)) return QStringLiteral("a written task reads back changed");
+    if (!fuzzentry::sameText(*again, fuzzentry::asWritten(*editor))) return QStringLiteral("a written task reads back changed");
     return {};
 }
 
@@ -85,7 +114,7 @@ inline QString fuzzPictureReaders(const QByteArray& bytes) {
     if (!written) return {};
     auto again = parsePicture(*written, PictureReaders::editor);
     if (!again) return QStringLiteral("a written picture does not read back: ") + again.error();
-    if (*again != fuzzentry::asWritten(*editor)) return QStringLiteral("a written picture reads back changed");
+    if (!fuzzentry::sameText(*again, fuzzentry::asWritten(*editor))) return QStringLiteral("a written picture reads back changed");
     return {};
 }
 
@@ -120,6 +149,8 @@ inline QString fuzzReviewWord(const QByteArray& bytes) {
     if (QString why = fuzzentry::unclearError(word, "review word"); !why.isEmpty()) return why;
     if (!word || word->trimmed().isEmpty()) return {};
     auto again = parseReviewWord(textLine(*word));
-    if (!again || *again != *word) return QStringLiteral("the review word does not read back");
+    if (!again || fuzzentry::withoutLeadingBom(*again) != fuzzentry::withoutLeadingBom(*word)) {
+        return QStringLiteral("the review word does not read back");
+    }
     return {};
 }

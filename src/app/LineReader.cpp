@@ -16,10 +16,7 @@ QString shortened(const QString& text) {
 }
 }  // namespace
 
-LineReader::LineReader(QByteArray bytes) : bytes_(std::move(bytes)) {
-    // A byte order mark left by an editor is not part of the first value.
-    if (bytes_.startsWith("\xEF\xBB\xBF")) pos_ = 3;
-}
+LineReader::LineReader(QByteArray bytes) : bytes_(std::move(bytes)) {}
 
 bool LineReader::atEnd() const { return pos_ >= bytes_.size(); }
 
@@ -96,6 +93,9 @@ Result<QString> LineReader::readTextField() {
 }
 
 Result<std::int64_t> LineReader::readNumber() {
+    // A byte order mark that an editor put before a file's first number is not part of it. Texts
+    // keep it, so that whatever a text holds reads back as written.
+    if (pos_ == 0 && bytes_.startsWith("\xEF\xBB\xBF")) pos_ = 3;
     skipBlanks();
     if (atEnd()) return error(QStringLiteral("the file ends here, a number is missing"));
     if (atLineEnd()) return error(QStringLiteral("the line is empty, a number belongs here"));

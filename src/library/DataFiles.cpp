@@ -49,7 +49,11 @@ Status checkStorable(const QString& value, LineUse readAs, const QString& what) 
     if (value.contains(u',')) {
         return Error{QStringLiteral("%1 \"%2\" holds a comma and cannot be stored.").arg(what, value)};
     }
-    if (value.trimmed().startsWith(u'"')) {
+    const auto isBlank = [](QChar c) { return c == u' ' || c == u'\t'; };
+    if (!value.isEmpty() && (isBlank(value.front()) || isBlank(value.back()))) {
+        return Error{QStringLiteral("%1 \"%2\" starts or ends with a blank and cannot be stored.").arg(what, value)};
+    }
+    if (value.startsWith(u'"')) {
         return Error{QStringLiteral("%1 \"%2\" starts with a double quote and cannot be stored.").arg(what, value)};
     }
     return {};

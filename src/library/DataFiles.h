@@ -44,6 +44,6 @@ auto readParsedFile(const QString& name, Parse parse) -> decltype(parse(QByteArr
 Status writeDataFile(const QString& name, const QByteArray& data);
 
 // A value may go on a line only if it holds no line end; a value that some reader takes as a
-// field must also hold no comma and must not start with a double quote, or it would not read
-// back as written. what names the value in the message.
+// field must also hold no comma, must not start with a double quote and must not start or end
+// with a blank, or it would not read back as written. what names the value in the message.
 Status checkStorable(const QString& value, LineUse readAs, const QString& what);
