@@ -317,8 +317,8 @@ with the help of the free software and fonts below; thank you to everyone who wo
 <tr><td>Qt 6 (The Qt Company and the Qt Project)</td><td>windows, pictures, printing, sound and video
 playback</td><td>GNU Lesser General Public License, version 3</td></tr>
 <tr><td>eSpeak NG (Jonathan Duddington, Reece H. Dunn and contributors)</td><td>the speech synthesizer;
-its voice speaks the supplied sentences and narrations, and steps that have no recording</td><td>GNU General
-Public License, version 3 or later</td></tr>
+its voice speaks the supplied sentences and narrations, and steps that have no recording</td>
+<td>GNU General Public License, version 3 or later</td></tr>
 <tr><td>libsndfile (Erik de Castro Lopo and contributors)</td><td>reading and writing sound
 files</td><td>GNU Lesser General Public License, version 2.1 or later</td></tr>
 <tr><td>GIFLIB (Eric S. Raymond and contributors)</td><td>writing the GIF pictures of the scanning
