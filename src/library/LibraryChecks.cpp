@@ -56,8 +56,9 @@ bool findDuplicateTask(const QString& ownFile, const QString& category, const QS
 }
 
 bool isPictureInUse(const QString& pictureFile) {
+    const QString stored = toStoredName(insertPath(pictureFile));
     for (const QString& name : taskFileNames()) {
-        if (taskListsPicture(name, pictureFile)) return true;
+        if (taskListsPicture(name, stored)) return true;
     }
     return false;
 }

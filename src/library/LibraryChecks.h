@@ -15,7 +15,8 @@ QStringList pictureFileNames();
 // re-saved under its own name is not its own duplicate. Files that cannot be read are passed over.
 bool findDuplicateTask(const QString& ownFile, const QString& category, const QString& title, std::int16_t count);
 
-// True if some task file lists pictureFile (a bare name) on one of its step lines. A task file
+// True if some task file lists pictureFile (its bare name, or its path in AppFolder) on one of
+// its step lines. A task file
 // whose step count cannot be read has each of its lines after the video line looked at, and
 // a task file that cannot be read at all counts as using the picture, so that nothing is
 // deleted on a guess.

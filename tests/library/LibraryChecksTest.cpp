@@ -71,6 +71,7 @@ TEST(LibraryChecks, APictureListedByAnyTaskIsInUse) {
     for (const char* used : {"p1.stp", "p3.stp", "q1.stp", "other_10.stp"}) {
         EXPECT_TRUE(isPictureInUse(QString::fromUtf8(used))) << used;
     }
+    EXPECT_TRUE(isPictureInUse(platform.path(QStringLiteral("p2.stp"))));
     // Exact comparison; titles and categories are not step lines.
     for (const char* unused : {"P1.stp", "p4.stp", "A", "X", "111111111", "None"}) {
         EXPECT_FALSE(isPictureInUse(QString::fromUtf8(unused))) << unused;
