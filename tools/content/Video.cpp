@@ -218,6 +218,30 @@ void drawPot(QPainter& p) {
     p.drawEllipse(QRectF(232, 280, 176, 16));  // the soil
 }
 
+void drawWateringCan(QPainter& p) {
+    p.save();
+    p.translate(150, 95);
+    p.rotate(45);  // tipped, so the spout points down at the pot
+    const QColor outline(27, 94, 32);
+    QPainterPath spout;
+    spout.moveTo(60, 30);
+    spout.lineTo(118, -12);
+    spout.lineTo(124, -4);
+    spout.lineTo(66, 44);
+    spout.closeSubpath();
+    drawing::fillOutlined(p, spout, QColor(67, 160, 71), outline, 3);
+    QPainterPath rose;  // the sprinkler head
+    rose.addEllipse(QPointF(123, -9), 9, 12);
+    drawing::fillOutlined(p, rose, QColor(129, 199, 132), outline, 3);
+    p.setPen(QPen(outline, 8, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(-40, -30, 80, 70), 30 * 16, 120 * 16);  // the handle
+    QPainterPath body;
+    body.addRoundedRect(QRectF(-45, 0, 110, 70), 12, 12);
+    drawing::fillOutlined(p, body, QColor(67, 160, 71), outline, 3);
+    p.restore();
+}
+
 QImage frame(double t) {
     QImage image = drawing::canvas(kWidth, kHeight, Qt::white);
     QPainter p(&image);
@@ -229,16 +253,15 @@ QImage frame(double t) {
     const double sunY = ease(230, 40, phase(t, 2.4, 4.0));
     drawing::drawEmoji(p, QRectF(490, sunY, 110, 110), QStringLiteral("☀️"));
 
-    // The plant grows out of the soil, then flowers.
+    // The plant grows out of the soil, then flowers (the sunflower brings its own stem).
     const double grow = phase(t, 3.6, 5.0);
-    if (grow > 0) {
-        const double h = 40 + 150 * grow;
-        drawing::drawEmoji(p, QRectF(320 - h / 2, 290 - h, h, h), QStringLiteral("🌱"));
-    }
     const double bloom = phase(t, 5.0, 5.6);
     if (bloom > 0) {
-        const double h = 60 + 90 * bloom;
-        drawing::drawEmoji(p, QRectF(320 - h / 2, 150 - h * 0.6, h, h), QStringLiteral("🌻"));
+        const double h = 170 + 60 * bloom;
+        drawing::drawEmoji(p, QRectF(320 - h / 2, 294 - h, h, h), QStringLiteral("🌻"));
+    } else if (grow > 0) {
+        const double h = 40 + 130 * grow;
+        drawing::drawEmoji(p, QRectF(320 - h / 2, 294 - h, h, h), QStringLiteral("🌱"));
     }
     drawPot(p);
 
@@ -247,13 +270,13 @@ QImage frame(double t) {
         const double y = ease(40, 262, phase(t, 0.2, 1.3));
         drawing::drawEmoji(p, QRectF(300, y, 40, 40), QStringLiteral("🫘"));
     }
-    // Water pours from a jug.
+    // Water pours from a watering can.
     const double pour = phase(t, 1.4, 3.4);
     if (pour > 0 && pour < 1) {
-        drawing::drawEmoji(p, QRectF(150, 90, 110, 110), QStringLiteral("🫗"));
+        drawWateringCan(p);
         for (int d = 0; d < 3; ++d) {
             const double drop = std::fmod(t * 1.6 + d / 3.0, 1.0);
-            drawing::drawEmoji(p, QRectF(236 + 20 * drop, 190 + 80 * drop, 30, 30), QStringLiteral("💧"));
+            drawing::drawEmoji(p, QRectF(232 + 8 * drop, 186 + 80 * drop, 26, 26), QStringLiteral("💧"));
         }
     }
 
