@@ -1,0 +1,72 @@
+#include "platform/QtMediaPlayers.h"
+
+#include <QAudioOutput>
+#include <QFileInfo>
+#include <QMediaPlayer>
+#include <QPointer>
+#include <QUrl>
+#include <QVideoWidget>
+#include <QWidget>
+
+namespace {
+
+class QtMediaPlayer : public MediaPlayer {
+public:
+    QtMediaPlayer() {
+        player_.setAudioOutput(&output_);
+        player_.setVideoOutput(video_.data());
+        video_->hide();
+    }
+
+    ~QtMediaPlayer() override {
+        player_.stop();
+        player_.setVideoOutput(nullptr);
+        delete video_.data();  // gone already if the window that held it was closed first
+    }
+
+    bool load(const QString& path) override {
+        player_.stop();
+        if (!QFileInfo(path).isFile()) {
+            player_.setSource(QUrl());
+            return false;
+        }
+        player_.setSource(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+        return true;
+    }
+
+    void play() override {
+        if (!player_.source().isEmpty()) player_.play();
+    }
+    void pause() override { player_.pause(); }
+    void stop() override { player_.stop(); }
+
+    State state() override {
+        switch (player_.playbackState()) {
+        case QMediaPlayer::PlayingState: return State::Playing;
+        case QMediaPlayer::PausedState: return State::Paused;
+        default: return State::Stopped;
+        }
+    }
+
+    void setDisplay(QWidget* window, const QRect& rect) override {
+        if (!video_) return;
+        if (!window) {
+            video_->hide();
+            return;
+        }
+        if (video_->parentWidget() != window) video_->setParent(window);
+        video_->setGeometry(rect);
+        video_->show();
+        video_->raise();
+    }
+
+private:
+    QMediaPlayer player_;
+    QAudioOutput output_;
+    // Parentless until shown in a window, which then owns it.
+    QPointer<QVideoWidget> video_ = new QVideoWidget;
+};
+
+}  // namespace
+
+std::unique_ptr<MediaPlayer> QtMediaPlayers::create() { return std::make_unique<QtMediaPlayer>(); }

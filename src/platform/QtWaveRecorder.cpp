@@ -1,0 +1,90 @@
+#include "platform/QtWaveRecorder.h"
+
+#include <QAudioSource>
+#include <QMediaDevices>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+template <typename T>
+T sampleAt(const char* data, qsizetype index) {
+    T value;
+    std::memcpy(&value, data + index * static_cast<qsizetype>(sizeof(T)), sizeof(T));
+    return value;
+}
+
+std::int16_t fromFloat(float v) {
+    if (!std::isfinite(v)) return 0;
+    return static_cast<std::int16_t>(std::lround(std::clamp(v, -1.0f, 1.0f) * 32767.0f));
+}
+
+}  // namespace
+
+PcmAudio pcmFromBytes(const QByteArray& bytes, const QAudioFormat& format) {
+    PcmAudio out;
+    out.sampleRate = format.sampleRate();
+    out.channels = std::max(format.channelCount(), 1);
+    const int width = format.bytesPerSample();
+    if (width <= 0) return out;
+    // Whole frames only: a recording stopped mid-frame leaves a few stray bytes.
+    const qsizetype frameBytes = static_cast<qsizetype>(width) * out.channels;
+    const qsizetype count = bytes.size() / frameBytes * out.channels;
+    out.samples.resize(static_cast<size_t>(count));
+    const char* data = bytes.constData();
+    for (qsizetype i = 0; i < count; ++i) {
+        std::int16_t s = 0;
+        switch (format.sampleFormat()) {
+        case QAudioFormat::UInt8: s = static_cast<std::int16_t>((sampleAt<std::uint8_t>(data, i) - 128) * 256); break;
+        case QAudioFormat::Int16: s = sampleAt<std::int16_t>(data, i); break;
+        case QAudioFormat::Int32: s = static_cast<std::int16_t>(sampleAt<std::int32_t>(data, i) >> 16); break;
+        case QAudioFormat::Float: s = fromFloat(sampleAt<float>(data, i)); break;
+        default: break;
+        }
+        out.samples[static_cast<size_t>(i)] = s;
+    }
+    return out;
+}
+
+QtWaveRecorder::QtWaveRecorder() : sink_(&recorded_) {}
+
+QtWaveRecorder::~QtWaveRecorder() { close(); }
+
+bool QtWaveRecorder::start() {
+    close();
+    recorded_.clear();
+    const QAudioDevice device = QMediaDevices::defaultAudioInput();
+    if (device.isNull()) return false;
+    QAudioFormat wanted;
+    wanted.setSampleRate(22050);
+    wanted.setChannelCount(1);
+    wanted.setSampleFormat(QAudioFormat::Int16);
+    // Take what the microphone offers when it cannot do 22050 Hz mono; save() converts.
+    format_ = device.isFormatSupported(wanted) ? wanted : device.preferredFormat();
+    if (!format_.isValid()) return false;
+    source_ = std::make_unique<QAudioSource>(device, format_);
+    sink_.open(QIODevice::WriteOnly | QIODevice::Append);
+    source_->start(&sink_);
+    if (source_->error() != QAudio::NoError || source_->state() == QAudio::StoppedState) {
+        close();
+        return false;
+    }
+    return true;
+}
+
+bool QtWaveRecorder::save(const QString& path) {
+    if (source_) source_->stop();  // takes in what the device still holds
+    const PcmAudio recorded = pcmFromBytes(recorded_, format_);
+    if (recorded.samples.empty()) return false;
+    return writeWav(path, toMono22050(recorded)).ok();
+}
+
+void QtWaveRecorder::close() {
+    if (source_) {
+        source_->stop();
+        source_.reset();
+    }
+    if (sink_.isOpen()) sink_.close();
+}

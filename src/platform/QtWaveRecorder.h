@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/PlaybackDevice.h"
+#include "platform/WavFile.h"
+
+#include <QAudioDevice>  // before the format: the multimedia headers need it first
+#include <QAudioFormat>
+#include <QBuffer>
+#include <QByteArray>
+
+#include <memory>
+
+class QAudioSource;
+
+// Records from the default microphone into memory. save() ends the recording and writes it as
+// 16-bit 22050 Hz mono, whatever the microphone delivered.
+class QtWaveRecorder : public WaveRecorder {
+public:
+    QtWaveRecorder();
+    ~QtWaveRecorder() override;
+
+    bool start() override;
+    bool save(const QString& path) override;
+    void close() override;
+
+private:
+    std::unique_ptr<QAudioSource> source_;
+    QByteArray recorded_;
+    QBuffer sink_;
+    QAudioFormat format_;
+};
+
+// Samples in any of the microphone's sample formats, as 16-bit PCM of the same rate and channels.
+PcmAudio pcmFromBytes(const QByteArray& bytes, const QAudioFormat& format);
