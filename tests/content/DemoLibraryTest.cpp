@@ -1,16 +1,7 @@
 // The example library: every task reads back through the program's readers, has every length
 // from 2 to 10 covered, and every step has its picture, words and narration.
 
-#include "ContentFolder.h"
-
-#include "TestPlatform.h"
-
-#include "app/Globvars.h"
-#include "library/Categories.h"
-#include "library/LibraryChecks.h"
-#include "library/PathHelpers.h"
-#include "library/PictureFile.h"
-#include "library/TaskFile.h"
+#include <gtest/gtest.h>
 
 #include <QEventLoop>
 #include <QFile>
@@ -20,10 +11,16 @@
 #include <QUrl>
 #include <QVideoFrame>
 #include <QVideoSink>
-
-#include <gtest/gtest.h>
-
 #include <set>
+
+#include "ContentFolder.h"
+#include "TestPlatform.h"
+#include "app/Globvars.h"
+#include "library/Categories.h"
+#include "library/LibraryChecks.h"
+#include "library/PathHelpers.h"
+#include "library/PictureFile.h"
+#include "library/TaskFile.h"
 
 namespace {
 
@@ -53,8 +50,10 @@ TEST_F(DemoLibrary, TasksCoverEveryLengthFromTwoToTen) {
 // What one reader sees must agree with what the full reader sees.
 TEST_F(DemoLibrary, EveryReaderReadsEveryTaskAlike) {
     const std::pair<const char*, TaskReadPlan> readers[] = {
-        {"activity", TaskReaders::activity},   {"list", TaskReaders::list},
-        {"duplicate check", TaskReaders::duplicateCheck}, {"use check", TaskReaders::useCheck},
+        {"activity", TaskReaders::activity},
+        {"list", TaskReaders::list},
+        {"duplicate check", TaskReaders::duplicateCheck},
+        {"use check", TaskReaders::useCheck},
         {"deletion", TaskReaders::deletion},
     };
     for (const QString& file : taskFiles()) {

@@ -1,6 +1,6 @@
 // The generator itself: the same files on every run, and the Larkin edition on request.
 
-#include "ContentFolder.h"
+#include <gtest/gtest.h>
 
 #include <QDirIterator>
 #include <QElapsedTimer>
@@ -8,11 +8,13 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
+#include "ContentFolder.h"
 
 namespace {
 
-QString generator() { return QStringLiteral(STEPWICK_BINARY_DIR "/tools/stepwick-content"); }
+QString generator() {
+    return QStringLiteral(STEPWICK_BINARY_DIR "/tools/stepwick-content");
+}
 
 // Runs the generator into folder; returns its milliseconds, or -1 when it failed.
 qint64 generate(const QString& folder, const QStringList& extra = {}) {

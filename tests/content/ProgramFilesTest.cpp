@@ -1,22 +1,19 @@
 // The files the program itself needs in its data folder: pictures at the sizes its screens are
 // laid out for, sounds in the one wave format it plays, and its text files.
 
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QImageReader>
+#include <set>
+
 #include "ContentFolder.h"
-
 #include "TestPlatform.h"
-
 #include "app/Globvars.h"
 #include "library/Categories.h"
 #include "library/ReviewWord.h"
 #include "students/FormMain.h"
 #include "students/OptionsFile.h"
-
-#include <QFile>
-#include <QImageReader>
-
-#include <gtest/gtest.h>
-
-#include <set>
 
 namespace {
 
@@ -103,8 +100,8 @@ TEST(ProgramPictures, MainMenuButtonsAreTheOnesTheMainWindowLoads) {
 // The pointers stand over the student's background colour: their corners must let it show
 // through, their middles must not.
 TEST(ProgramPictures, PointersHaveATransparentBackground) {
-    for (const char* name : {"aobj_scan_pointer.gif", "aobj_green_arrow_down.gif", "aobj_green_arrow_right.gif",
-                             "aobj_hand.ico"}) {
+    for (const char* name :
+         {"aobj_scan_pointer.gif", "aobj_green_arrow_down.gif", "aobj_green_arrow_right.gif", "aobj_hand.ico"}) {
         SCOPED_TRACE(name);
         const QImage image = QImage(contentPath(QString::fromUtf8(name))).convertToFormat(QImage::Format_ARGB32);
         ASSERT_FALSE(image.isNull());
@@ -174,8 +171,8 @@ TEST(ProgramFiles, UserGuideAndCreditsCoverTheirSubjects) {
           "Planting a seed"}},
         {"aobj_credits.htm",
          {"<html", "</html>", "Qt", "eSpeak NG", "libsndfile", "GIFLIB", "GStreamer", "DejaVu Sans", "Noto Color Emoji",
-          "GNU Lesser General Public License", "GNU General Public License", "MIT License",
-          "SIL Open Font License", "Bitstream Vera"}},
+          "GNU Lesser General Public License", "GNU General Public License", "MIT License", "SIL Open Font License",
+          "Bitstream Vera"}},
     };
     for (const Case& c : cases) {
         QFile file(contentPath(QString::fromUtf8(c.file)));

@@ -2,26 +2,39 @@
 // fit each sound's use, spoken prompts that are not silent, and the copies the prompt screen
 // reverts to.
 
-#include "ContentFolder.h"
+#include <gtest/gtest.h>
 
 #include <QDirIterator>
 #include <QFile>
-
-#include <gtest/gtest.h>
-
 #include <set>
+
+#include "ContentFolder.h"
 
 namespace {
 
 // The 22 standard prompts.
 const char* const kPrompts[] = {
-    "aobj_access_1.wav",   "aobj_access_2.wav",      "aobj_access_3.wav",
-    "aobj_access_4.wav",   "aobj_access_5.wav",      "aobj_how_did.wav",
-    "aobj_this_doesnt_go_here.wav", "aobj_doesnt_go_here.wav", "aobj_keep_trying.wav",
-    "aobj_lets_learn.wav", "aobj_first_is.wav",      "aobj_next_is.wav",
-    "aobj_your_turn.wav",  "aobj_reward3.wav",       "aobj_reward4.wav",
-    "aobj_reward5.wav",    "aobj_video.wav",         "aobj_arrange.wav",
-    "aobj_very_good.wav",  "aobj_next_activity.wav", "aobj_same_activity.wav",
+    "aobj_access_1.wav",
+    "aobj_access_2.wav",
+    "aobj_access_3.wav",
+    "aobj_access_4.wav",
+    "aobj_access_5.wav",
+    "aobj_how_did.wav",
+    "aobj_this_doesnt_go_here.wav",
+    "aobj_doesnt_go_here.wav",
+    "aobj_keep_trying.wav",
+    "aobj_lets_learn.wav",
+    "aobj_first_is.wav",
+    "aobj_next_is.wav",
+    "aobj_your_turn.wav",
+    "aobj_reward3.wav",
+    "aobj_reward4.wav",
+    "aobj_reward5.wav",
+    "aobj_video.wav",
+    "aobj_arrange.wav",
+    "aobj_very_good.wav",
+    "aobj_next_activity.wav",
+    "aobj_same_activity.wav",
     "aobj_activity_selection.wav",
 };
 
@@ -60,14 +73,10 @@ std::vector<LengthCase> lengthCases() {
     std::vector<LengthCase> cases;
     for (const char* prompt : kPrompts) cases.push_back({prompt, 0.4, 12, false});
     const LengthCase others[] = {
-        {"aobj_press.wav", 0.4, 4, false},
-        {"aobj_drop_pic.wav", 0.02, 0.3, false},
-        {"aobj_reward_star.wav", 0.2, 1.5, false},
-        {"aobj_reward3_song.wav", 2, 8, false},
-        {"aobj_reward4_song.wav", 2, 8, false},
-        {"aobj_reward5_song.wav", 2, 8, false},
-        {"aobj_gong.wav", 1.5, 6, false},
-        {"com_stop.wav", 0.001, 0.05, true},
+        {"aobj_press.wav", 0.4, 4, false},         {"aobj_drop_pic.wav", 0.02, 0.3, false},
+        {"aobj_reward_star.wav", 0.2, 1.5, false}, {"aobj_reward3_song.wav", 2, 8, false},
+        {"aobj_reward4_song.wav", 2, 8, false},    {"aobj_reward5_song.wav", 2, 8, false},
+        {"aobj_gong.wav", 1.5, 6, false},          {"com_stop.wav", 0.001, 0.05, true},
     };
     cases.insert(cases.end(), std::begin(others), std::end(others));
     return cases;

@@ -1,13 +1,11 @@
+#include <QPainter>
+#include <QPainterPath>
+#include <cmath>
+
 #include "ContentOutput.h"
 #include "Drawing.h"
 #include "Pictures.h"
-
 #include "students/FormMain.h"
-
-#include <QPainter>
-#include <QPainterPath>
-
-#include <cmath>
 
 using namespace drawing;
 
@@ -33,26 +31,37 @@ void drawIcon(QPainter& p, Icon icon, const QRectF& box, const QColor& colour) {
         p.drawPath(t);
     };
     switch (icon) {
-    case Icon::None: break;
-    case Icon::Play: triangle(x + 0.18 * s, x + 0.9 * s); break;
-    case Icon::Pause:
-        p.drawRect(QRectF(x + 0.18 * s, y + 0.12 * s, 0.22 * s, 0.76 * s));
-        p.drawRect(QRectF(x + 0.6 * s, y + 0.12 * s, 0.22 * s, 0.76 * s));
-        break;
-    case Icon::Rewind:
-        p.drawRect(QRectF(x + 0.04 * s, y + 0.12 * s, 0.14 * s, 0.76 * s));
-        triangle(x + 0.58 * s, x + 0.18 * s);
-        triangle(x + 0.98 * s, x + 0.58 * s);
-        break;
-    case Icon::Skip:
-        triangle(x + 0.02 * s, x + 0.42 * s);
-        triangle(x + 0.42 * s, x + 0.82 * s);
-        p.drawRect(QRectF(x + 0.82 * s, y + 0.12 * s, 0.14 * s, 0.76 * s));
-        break;
-    case Icon::Record: p.drawEllipse(box.center(), 0.42 * s, 0.42 * s); break;
-    case Icon::Stop: p.drawRect(box.adjusted(0.12 * s, 0.12 * s, -0.12 * s, -0.12 * s)); break;
-    case Icon::Back: triangle(x + 0.85 * s, x + 0.1 * s); break;
-    case Icon::Book: drawEmoji(p, box, QStringLiteral("📖")); break;
+        case Icon::None:
+            break;
+        case Icon::Play:
+            triangle(x + 0.18 * s, x + 0.9 * s);
+            break;
+        case Icon::Pause:
+            p.drawRect(QRectF(x + 0.18 * s, y + 0.12 * s, 0.22 * s, 0.76 * s));
+            p.drawRect(QRectF(x + 0.6 * s, y + 0.12 * s, 0.22 * s, 0.76 * s));
+            break;
+        case Icon::Rewind:
+            p.drawRect(QRectF(x + 0.04 * s, y + 0.12 * s, 0.14 * s, 0.76 * s));
+            triangle(x + 0.58 * s, x + 0.18 * s);
+            triangle(x + 0.98 * s, x + 0.58 * s);
+            break;
+        case Icon::Skip:
+            triangle(x + 0.02 * s, x + 0.42 * s);
+            triangle(x + 0.42 * s, x + 0.82 * s);
+            p.drawRect(QRectF(x + 0.82 * s, y + 0.12 * s, 0.14 * s, 0.76 * s));
+            break;
+        case Icon::Record:
+            p.drawEllipse(box.center(), 0.42 * s, 0.42 * s);
+            break;
+        case Icon::Stop:
+            p.drawRect(box.adjusted(0.12 * s, 0.12 * s, -0.12 * s, -0.12 * s));
+            break;
+        case Icon::Back:
+            triangle(x + 0.85 * s, x + 0.1 * s);
+            break;
+        case Icon::Book:
+            drawEmoji(p, box, QStringLiteral("📖"));
+            break;
     }
     p.restore();
 }
@@ -116,7 +125,8 @@ void listSymbol(QPainter& p, const QRectF& box) {
 }
 
 // A choice of the after-task menu: a coloured panel with big words and a symbol at the right.
-QImage menuChoice(const QColor& panel, const QString& words, const std::function<void(QPainter&, const QRectF&)>& symbol) {
+QImage menuChoice(const QColor& panel, const QString& words,
+                  const std::function<void(QPainter&, const QRectF&)>& symbol) {
     QImage image = canvas(606, 162, panel);
     QPainter p(&image);
     smooth(p);
@@ -187,12 +197,11 @@ Status writeButtonPictures(ContentOutput& out) {
          button(110, 30, QColor(21, 101, 192), Qt::white, Icon::None, QStringLiteral("Start Review"), 15)},
         {"aobj_but_exit.jpg", button(302, 30, QColor(255, 214, 0), Qt::black, Icon::Back,
                                      QStringLiteral("Back to the Task Selection Menu"), 16)},
-        {"aobj_continue_next.jpg",
-         menuChoice(QColor(21, 101, 192), QStringLiteral("Next Task"),
-                    [](QPainter& p, const QRectF& box) {
-                        fillOutlined(p, rightArrow(box.adjusted(4, 14, -4, -14), 0.42, 0.5), QColor(229, 57, 53),
-                                     Qt::white, 5);
-                    })},
+        {"aobj_continue_next.jpg", menuChoice(QColor(21, 101, 192), QStringLiteral("Next Task"),
+                                              [](QPainter& p, const QRectF& box) {
+                                                  fillOutlined(p, rightArrow(box.adjusted(4, 14, -4, -14), 0.42, 0.5),
+                                                               QColor(229, 57, 53), Qt::white, 5);
+                                              })},
         {"aobj_continue_replay.jpg",
          menuChoice(QColor(0, 121, 107), QStringLiteral("Same Task Again"),
                     [](QPainter& p, const QRectF& box) { curvedBackArrow(p, box, QColor(251, 140, 0)); })},
@@ -215,8 +224,8 @@ Status writeButtonPictures(ContentOutput& out) {
         if (Status s = out.writeJpeg(QString::fromUtf8(face.name), face.image); !s) return s;
     }
     // The main menu, in the order of the menu's own list of picture names.
-    const char* const labels[7] = {"Start",    "Options",                          "Quit",      "Task Maker",
-                                   "View Data /\nDelete /\nAdd Student", "User Guide", "Credits"};
+    const char* const labels[7] = {"Start",      "Options", "Quit", "Task Maker", "View Data /\nDelete /\nAdd Student",
+                                   "User Guide", "Credits"};
     for (int i = 0; i < 7; ++i) {
         const QString label = QString::fromUtf8(labels[i]);
         const QString name = QString::fromUtf8(FormMain::kMenuPictures[i]);

@@ -1,13 +1,12 @@
 #include "ContactSheet.h"
 
-#include "ContentOutput.h"
-#include "Drawing.h"
-
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QPainter>
-
 #include <algorithm>
+
+#include "ContentOutput.h"
+#include "Drawing.h"
 
 namespace {
 
@@ -23,7 +22,8 @@ void chequer(QPainter& p, const QRect& area) {
     for (int y = area.top(); y < area.bottom(); y += kSquare) {
         for (int x = area.left(); x < area.right(); x += kSquare) {
             const bool dark = ((x - area.left()) / kSquare + (y - area.top()) / kSquare) % 2 == 0;
-            p.fillRect(QRect(x, y, kSquare, kSquare).intersected(area), dark ? QColor(150, 150, 150) : QColor(110, 110, 110));
+            p.fillRect(QRect(x, y, kSquare, kSquare).intersected(area),
+                       dark ? QColor(150, 150, 150) : QColor(110, 110, 110));
         }
     }
 }
@@ -35,21 +35,23 @@ int drawSection(QPainter& p, int top, const QString& heading, const std::vector<
     top += kHeading;
     for (std::size_t i = 0; i < list.size(); ++i) {
         const auto& picture = *list[i];
-        const QRect cell(static_cast<int>(i % kColumns) * kCellWidth, top + static_cast<int>(i / kColumns) * kCellHeight,
-                         kCellWidth, kCellHeight);
+        const QRect cell(static_cast<int>(i % kColumns) * kCellWidth,
+                         top + static_cast<int>(i / kColumns) * kCellHeight, kCellWidth, kCellHeight);
         const QRect slot = cell.adjusted(8, 6, -8, -(kCellHeight - kPictureHeight));
         chequer(p, slot);
         // Small pictures are shown at most three times enlarged, never smaller than they are
         // unless the cell demands it.
         const QSize size = picture.image.size();
-        const double scale = std::min({3.0, double(slot.width()) / size.width(), double(slot.height()) / size.height()});
+        const double scale =
+            std::min({3.0, double(slot.width()) / size.width(), double(slot.height()) / size.height()});
         const QSize shown(std::max(1, int(size.width() * scale)), std::max(1, int(size.height() * scale)));
         const QRect target(slot.center().x() - shown.width() / 2, slot.center().y() - shown.height() / 2, shown.width(),
                            shown.height());
         p.drawImage(target, picture.image);
         p.setPen(Qt::white);
         p.setFont(drawing::textFont(12, false));
-        p.drawText(QRect(cell.left() + 4, slot.bottom() + 4, kCellWidth - 8, 34), Qt::AlignHCenter | Qt::TextWrapAnywhere,
+        p.drawText(QRect(cell.left() + 4, slot.bottom() + 4, kCellWidth - 8, 34),
+                   Qt::AlignHCenter | Qt::TextWrapAnywhere,
                    QStringLiteral("%1 (%2×%3)").arg(picture.name).arg(size.width()).arg(size.height()));
     }
     const int rows = static_cast<int>((list.size() + kColumns - 1) / kColumns);

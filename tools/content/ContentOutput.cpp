@@ -1,14 +1,13 @@
 #include "ContentOutput.h"
 
-#include "GifWriter.h"
-
-#include "app/TextFormat.h"
-#include "platform/Services.h"
-
 #include <QBuffer>
 #include <QDir>
 #include <QImageWriter>
 #include <QPainter>
+
+#include "GifWriter.h"
+#include "app/TextFormat.h"
+#include "platform/Services.h"
 
 namespace {
 // High enough that lettering stays crisp, low enough to keep the folder small.
@@ -17,7 +16,9 @@ constexpr int kJpegQuality = 92;
 
 ContentOutput::ContentOutput(QString folder) : folder_(std::move(folder)) {}
 
-QString ContentOutput::path(const QString& name) const { return QDir(folder_).filePath(name); }
+QString ContentOutput::path(const QString& name) const {
+    return QDir(folder_).filePath(name);
+}
 
 Status ContentOutput::writeBytes(const QString& name, const QByteArray& bytes) {
     return platform::files().writeAtomic(path(name), bytes);
@@ -64,4 +65,6 @@ Status ContentOutput::writeGif(const QString& name, const QImage& image) {
     return writeBytes(name, *bytes);
 }
 
-Status ContentOutput::writeWave(const QString& name, const PcmAudio& audio) { return writeWav(path(name), audio); }
+Status ContentOutput::writeWave(const QString& name, const PcmAudio& audio) {
+    return writeWav(path(name), audio);
+}

@@ -1,14 +1,13 @@
 #pragma once
 
-#include "platform/Result.h"
-#include "platform/WavFile.h"
-
 #include <QByteArray>
 #include <QImage>
-#include <QStringList>
 #include <QString>
-
+#include <QStringList>
 #include <vector>
+
+#include "platform/Result.h"
+#include "platform/WavFile.h"
 
 // The folder the generator fills, and a note of every picture written, for the contact sheet.
 class ContentOutput {

@@ -1,15 +1,14 @@
 #include "DemoLibrary.h"
 
+#include <QPainter>
+
 #include "ContentOutput.h"
 #include "Drawing.h"
 #include "Sounds.h"
 #include "Video.h"
-
 #include "library/Categories.h"
 #include "library/PictureFile.h"
 #include "library/TaskFile.h"
-
-#include <QPainter>
 
 namespace {
 
@@ -64,7 +63,8 @@ Status writeDemoTask(ContentOutput& out, const DemoTask& task, int t) {
     for (int s = 1; s <= record.StepCount; ++s) {
         const Result<StepRecord> written = writeStep(out, task, t, s);
         if (!written) return Error{written.error()};
-        record.StepFileName[static_cast<std::size_t>(s)] = QStringLiteral("generated_pic_%1.stp").arg(demoPictureId(t, s));
+        record.StepFileName[static_cast<std::size_t>(s)] =
+            QStringLiteral("generated_pic_%1.stp").arg(demoPictureId(t, s));
     }
     record.TaskId = demoTaskId(t);
     record.TaskIntroFile = QStringLiteral("intro_%1.wav").arg(record.TaskId);
@@ -79,48 +79,67 @@ Status writeDemoTask(ContentOutput& out, const DemoTask& task, int t) {
 
 const std::vector<DemoTask>& demoTasks() {
     static const std::vector<DemoTask> tasks = {
-        {QStringLiteral("Mailing a letter"), QStringLiteral("Errands"), QStringLiteral("mailing a letter"),
+        {QStringLiteral("Mailing a letter"),
+         QStringLiteral("Errands"),
+         QStringLiteral("mailing a letter"),
          QStringLiteral("letter"),
-         {step("Putting the letter in the envelope", "📄 ➡️ ✉️"), step("Posting the letter in the mailbox", "✉️ 📮")}},
-        {QStringLiteral("Going to bed"), QStringLiteral("Daily routine"), QStringLiteral("going to bed"),
+         {step("Putting the letter in the envelope", "📄 ➡️ ✉️"),
+          step("Posting the letter in the mailbox", "✉️ 📮")}},
+        {QStringLiteral("Going to bed"),
+         QStringLiteral("Daily routine"),
+         QStringLiteral("going to bed"),
          QStringLiteral("bed"),
          {step("Putting on pajamas", "🥱 👚"), step("Reading a bedtime story", "📖 🧸"),
           step("Turning off the light and sleeping", "🌙 🛌")}},
-        {QStringLiteral("Washing hands"), QStringLiteral("Hygiene"), QStringLiteral("washing your hands"),
+        {QStringLiteral("Washing hands"),
+         QStringLiteral("Hygiene"),
+         QStringLiteral("washing your hands"),
          QStringLiteral("hands"),
          {step("Turning on the water", "🚰"), step("Putting soap on your hands", "🧼 🤲"),
           step("Rubbing your hands with bubbles", "👐 🫧"), step("Drying your hands", "🧻 🙌")}},
-        {QStringLiteral("Brushing teeth"), QStringLiteral("Hygiene"), QStringLiteral("brushing your teeth"),
+        {QStringLiteral("Brushing teeth"),
+         QStringLiteral("Hygiene"),
+         QStringLiteral("brushing your teeth"),
          QStringLiteral("teeth"),
          {step("Getting your toothbrush", "🪥"), step("Putting on toothpaste", "🧴 🪥"),
           step("Brushing your teeth", "😁 🪥"), step("Rinsing your mouth", "💧 👄"),
           step("Putting the toothbrush away", "🪥 🥛")}},
-        {QStringLiteral("Making a sandwich"), QStringLiteral("Cooking"), QStringLiteral("making a sandwich"),
+        {QStringLiteral("Making a sandwich"),
+         QStringLiteral("Cooking"),
+         QStringLiteral("making a sandwich"),
          QStringLiteral("sandwich"),
          {step("Getting two slices of bread", "🍞 🍞"), step("Spreading the butter", "🧈 🔪"),
           step("Adding the cheese", "🧀"), step("Adding lettuce and tomato", "🥬 🍅"),
           step("Putting the bread on top", "⬇️ 🍞"), step("Eating the sandwich", "🥪 😋")}},
-        {QStringLiteral("Planting a seed"), QStringLiteral("Garden"), QStringLiteral("planting a seed"),
+        {QStringLiteral("Planting a seed"),
+         QStringLiteral("Garden"),
+         QStringLiteral("planting a seed"),
          QStringLiteral("seed"),
-         {step("Filling the pot with soil", "🟫 ➡️ 🪣"), step("Making a hole with your finger", "☝️ 🕳️"),
-          step("Dropping in the seed", "🫘"), step("Covering the seed with soil", "🤲 🟫"),
-          step("Watering the seed", "💦 🪣"), step("Putting the pot in the sun", "🪣 ☀️"),
-          step("Watching it grow", "🌱 😊")},
+         {step("Filling the pot with soil", "🟫 ➡️ 🪣"),
+          step("Making a hole with your finger", "☝️ 🕳️"), step("Dropping in the seed", "🫘"),
+          step("Covering the seed with soil", "🤲 🟫"), step("Watering the seed", "💦 🪣"),
+          step("Putting the pot in the sun", "🪣 ☀️"), step("Watching it grow", "🌱 😊")},
          true},
-        {QStringLiteral("Getting dressed"), QStringLiteral("Dressing"), QStringLiteral("getting dressed"),
+        {QStringLiteral("Getting dressed"),
+         QStringLiteral("Dressing"),
+         QStringLiteral("getting dressed"),
          QStringLiteral("dressed"),
          {step("Putting on underwear", "🩲"), step("Putting on a shirt", "👕"), step("Putting on trousers", "👖"),
           step("Putting on socks", "🧦"), step("Putting on shoes", "👟"), step("Putting on a coat", "🧥"),
           step("Putting on a scarf", "🧣"), step("Putting on a hat", "🧢")}},
-        {QStringLiteral("Setting the table"), QStringLiteral("Home"), QStringLiteral("setting the table"),
+        {QStringLiteral("Setting the table"),
+         QStringLiteral("Home"),
+         QStringLiteral("setting the table"),
          QStringLiteral("table"),
          {step("Wiping the table", "🧽"), step("Putting out the plates", "🍽️"),
           step("Putting a fork and knife by each plate", "🍴"), step("Putting out the spoons", "🥄"),
           step("Putting out the cups", "🥤"), step("Folding the napkins", "🧻"),
           step("Putting the bread in the middle", "🥖 🧺"), step("Filling the glasses with water", "🚰 🥛"),
           step("Calling everyone to eat", "📣 🪑")}},
-        {QStringLiteral("Morning routine"), QStringLiteral("Daily routine"),
-         QStringLiteral("getting ready in the morning"), QStringLiteral("morning"),
+        {QStringLiteral("Morning routine"),
+         QStringLiteral("Daily routine"),
+         QStringLiteral("getting ready in the morning"),
+         QStringLiteral("morning"),
          {step("Waking up", "⏰"), step("Going to the toilet", "🚽"), step("Taking a shower", "🚿"),
           step("Getting dressed", "👕 👖"), step("Combing your hair", "💇"), step("Eating breakfast", "🥣"),
           step("Brushing your teeth", "🪥"), step("Packing your school bag", "🎒"),
@@ -131,8 +150,12 @@ const std::vector<DemoTask>& demoTasks() {
 
 // Fixed ids, so that every build makes the same files; well inside the range the program draws
 // its own ids from, and unlikely to meet one it draws later (it never overwrites a file anyway).
-QString demoTaskId(int t) { return QString::number(310000001 + t); }
-QString demoPictureId(int t, int s) { return QString::number(320000000 + 100 * (t + 1) + s); }
+QString demoTaskId(int t) {
+    return QString::number(310000001 + t);
+}
+QString demoPictureId(int t, int s) {
+    return QString::number(320000000 + 100 * (t + 1) + s);
+}
 
 Status writeDemoLibrary(ContentOutput& out) {
     out.startLibraryPictures();

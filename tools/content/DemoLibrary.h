@@ -1,11 +1,10 @@
 #pragma once
 
-#include "platform/Result.h"
-
 #include <QString>
 #include <QStringList>
-
 #include <vector>
+
+#include "platform/Result.h"
 
 class ContentOutput;
 

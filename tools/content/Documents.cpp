@@ -2,7 +2,6 @@
 
 #include "ContentOutput.h"
 #include "DemoLibrary.h"
-
 #include "app/Globvars.h"
 #include "app/TextFormat.h"
 #include "library/ReviewWord.h"
@@ -29,8 +28,8 @@ code { font-size: .95em; background: #f1f3f4; padding: 0 .2em; }
 
 QString page(const QString& title, const QString& body) {
     return QStringLiteral("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>") + title +
-           QStringLiteral("</title>\n<style>") + QString::fromUtf8(kStyle) + QStringLiteral("</style>\n</head>\n<body>\n") +
-           body + QStringLiteral("</body>\n</html>\n");
+           QStringLiteral("</title>\n<style>") + QString::fromUtf8(kStyle) +
+           QStringLiteral("</style>\n</head>\n<body>\n") + body + QStringLiteral("</body>\n</html>\n");
 }
 
 // Text files of the program end their lines with CR LF, documents included.
@@ -356,7 +355,9 @@ QString userGuideHtml() {
                 QString::fromUtf8(kGuideStart) + demoTaskRows() + QString::fromUtf8(kGuideEnd));
 }
 
-QString creditsHtml() { return page(QStringLiteral("Stepwick Credits"), QString::fromUtf8(kCredits)); }
+QString creditsHtml() {
+    return page(QStringLiteral("Stepwick Credits"), QString::fromUtf8(kCredits));
+}
 
 Status writeDocuments(ContentOutput& out, int edition) {
     if (Status s = out.writeBytes(QStringLiteral("aobj_prog_type.cfg"), numberLine(edition)); !s) return s;

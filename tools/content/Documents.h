@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/Result.h"
-
 #include <QString>
+
+#include "platform/Result.h"
 
 class ContentOutput;
 

@@ -5,7 +5,6 @@
 #include <QHash>
 #include <QLinearGradient>
 #include <QPainter>
-
 #include <algorithm>
 #include <cmath>
 

@@ -33,7 +33,9 @@ QRgb reduced(QRgb colour, int drop) {
     return qRgb(channel(qRed(colour)), channel(qGreen(colour)), channel(qBlue(colour))) & 0xFFFFFF;
 }
 
-bool opaqueEnough(QRgb pixel) { return qAlpha(pixel) >= 128; }
+bool opaqueEnough(QRgb pixel) {
+    return qAlpha(pixel) >= 128;
+}
 
 // The palette: every colour of the picture when there are few enough, otherwise the colours
 // with fewer bits per channel. Sorted, so that the same picture always gives the same file.
@@ -96,7 +98,8 @@ Result<QByteArray> encodeGif(const QImage& source) {
     for (int y = 0; y < image.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         for (int x = 0; x < image.width(); ++x) {
-            row[x] = static_cast<GifPixelType>(opaqueEnough(line[x]) ? palette.at(reduced(line[x], drop)) : transparent);
+            row[x] =
+                static_cast<GifPixelType>(opaqueEnough(line[x]) ? palette.at(reduced(line[x], drop)) : transparent);
         }
         if (EGifPutLine(gif.get(), row.data(), image.width()) == GIF_ERROR) return Error{gifError(gif->Error)};
     }

@@ -1,12 +1,11 @@
 #include "Pictures.h"
 
-#include "ContentOutput.h"
-#include "Drawing.h"
-
 #include <QPainter>
 #include <QPainterPath>
-
 #include <functional>
+
+#include "ContentOutput.h"
+#include "Drawing.h"
 
 using namespace drawing;
 
@@ -74,9 +73,8 @@ QImage marquee() {
 
 // The pointer beside the highlighted picture: a yellow star, which reads the same on every side.
 QImage scanPointer() {
-    return paint(transparentCanvas(48, 48), [](QPainter& p) {
-        fillOutlined(p, star(QPointF(24, 25.5), 21.5, 9.5), kYellow, Qt::black, 3);
-    });
+    return paint(transparentCanvas(48, 48),
+                 [](QPainter& p) { fillOutlined(p, star(QPointF(24, 25.5), 21.5, 9.5), kYellow, Qt::black, 3); });
 }
 
 QImage greenArrow(bool down) {
@@ -89,7 +87,8 @@ QImage greenArrow(bool down) {
 
 // The cursor while a picture is carried: an open hand.
 QImage handCursor() {
-    return paint(transparentCanvas(32, 32), [](QPainter& p) { drawEmoji(p, QRectF(1, 1, 30, 30), QStringLiteral("✋")); });
+    return paint(transparentCanvas(32, 32),
+                 [](QPainter& p) { drawEmoji(p, QRectF(1, 1, 30, 30), QStringLiteral("✋")); });
 }
 
 QImage pointingHand(const QString& glyph) {
@@ -123,8 +122,8 @@ QImage logo(const QString& edition, const QString& bird, const QColor& top, cons
         drawEmoji(p, QRectF(50, 46, 108, 108), bird);
         drawFittedText(p, QRectF(200, 20, 420, 96), QStringLiteral("Stepwick"), Qt::white, 88);
         drawFittedText(p, QRectF(200, 112, 420, 40), edition, kYellow, 32);
-        drawFittedText(p, QRectF(200, 152, 420, 30), QStringLiteral("Everyday tasks, one step at a time"),
-                       Qt::white, 22, false);
+        drawFittedText(p, QRectF(200, 152, 420, 30), QStringLiteral("Everyday tasks, one step at a time"), Qt::white,
+                       22, false);
     });
 }
 

@@ -1,14 +1,12 @@
 #include "Sounds.h"
 
-#include "ContentOutput.h"
-
-#include "platform/EspeakSynth.h"
-
 #include <QStringList>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+
+#include "ContentOutput.h"
+#include "platform/EspeakSynth.h"
 
 namespace {
 

@@ -1,11 +1,10 @@
 #pragma once
 
+#include <QString>
+#include <vector>
+
 #include "platform/Result.h"
 #include "platform/WavFile.h"
-
-#include <QString>
-
-#include <vector>
 
 class ContentOutput;
 

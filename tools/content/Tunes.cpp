@@ -1,11 +1,11 @@
 #include "Tunes.h"
 
-#include "ContentOutput.h"
-
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <vector>
+
+#include "ContentOutput.h"
 
 namespace {
 
@@ -34,7 +34,9 @@ struct Note {
     double level;
 };
 
-double noteFrequency(int semitonesFromA4) { return 440.0 * std::pow(2.0, semitonesFromA4 / 12.0); }
+double noteFrequency(int semitonesFromA4) {
+    return 440.0 * std::pow(2.0, semitonesFromA4 / 12.0);
+}
 
 class Mixer {
 public:
@@ -118,9 +120,34 @@ double lineLength(const std::vector<Step>& line, double beat) {
 }
 
 // Semitones from A4 of some notes used below.
-enum : int { C4 = -9, D4 = -7, E4 = -5, F4 = -4, G4 = -2, A4 = 0, Bb4 = 1, B4 = 2, C5 = 3, D5 = 5, E5 = 7, F5 = 8,
-             G5 = 10, A5 = 12, Bb5 = 13, B5 = 14, C6 = 15, D6 = 17, E6 = 19, C3 = -21, F3 = -16, G3 = -14, A3 = -12,
-             Bb3 = -11, D3 = -19, E3 = -17 };
+enum : int {
+    C4 = -9,
+    D4 = -7,
+    E4 = -5,
+    F4 = -4,
+    G4 = -2,
+    A4 = 0,
+    Bb4 = 1,
+    B4 = 2,
+    C5 = 3,
+    D5 = 5,
+    E5 = 7,
+    F5 = 8,
+    G5 = 10,
+    A5 = 12,
+    Bb5 = 13,
+    B5 = 14,
+    C6 = 15,
+    D6 = 17,
+    E6 = 19,
+    C3 = -21,
+    F3 = -16,
+    G3 = -14,
+    A3 = -12,
+    Bb3 = -11,
+    D3 = -19,
+    E3 = -17
+};
 
 PcmAudio song(const std::vector<Step>& melody, const std::vector<Step>& bass, const Instrument& lead, double beat) {
     Mixer mixer(lineLength(melody, beat) + 1.2);
@@ -131,7 +158,7 @@ PcmAudio song(const std::vector<Step>& melody, const std::vector<Step>& bass, co
 
 // Three short, different, cheerful tunes for the reward screen.
 PcmAudio songThree() {
-    const std::vector<Step> melody = {{C5, 0.5}, {E5, 0.5}, {G5, 0.5}, {C6, 1},  {G5, 0.5}, {C6, 0.5},
+    const std::vector<Step> melody = {{C5, 0.5}, {E5, 0.5}, {G5, 0.5}, {C6, 1},   {G5, 0.5}, {C6, 0.5},
                                       {D6, 0.5}, {E6, 0.5}, {D6, 0.5}, {C6, 0.5}, {D6, 0.5}, {C6, 2}};
     const std::vector<Step> bass = {{C3, 2}, {G3, 1}, {C3, 1}, {F3, 1}, {G3, 1}, {C3, 2}};
     return song(melody, bass, kMarimba, 0.26);
@@ -207,9 +234,9 @@ PcmAudio growingTune(double seconds) {
 
 Status writeTunes(ContentOutput& out) {
     const std::pair<const char*, PcmAudio> sounds[] = {
-        {"aobj_drop_pic.wav", dropClick()},       {"aobj_reward_star.wav", starChime()},
-        {"aobj_reward3_song.wav", songThree()},   {"aobj_reward4_song.wav", songFour()},
-        {"aobj_reward5_song.wav", songFive()},    {"aobj_gong.wav", gong()},
+        {"aobj_drop_pic.wav", dropClick()},     {"aobj_reward_star.wav", starChime()},
+        {"aobj_reward3_song.wav", songThree()}, {"aobj_reward4_song.wav", songFour()},
+        {"aobj_reward5_song.wav", songFive()},  {"aobj_gong.wav", gong()},
     };
     for (const auto& [name, audio] : sounds) {
         if (Status s = out.writeWave(QString::fromUtf8(name), audio); !s) return s;

@@ -1,17 +1,15 @@
 #include "Video.h"
 
-#include "ContentOutput.h"
-#include "Drawing.h"
-#include "Tunes.h"
-
-#include "platform/WavFile.h"
-
 #include <QBuffer>
 #include <QImageWriter>
 #include <QPainter>
-
 #include <algorithm>
 #include <cmath>
+
+#include "ContentOutput.h"
+#include "Drawing.h"
+#include "Tunes.h"
+#include "platform/WavFile.h"
 
 namespace {
 
@@ -108,7 +106,7 @@ void writeStreamHeaders(RiffWriter& w, const AviClip& clip, std::uint32_t larges
     w.u32(0);
     w.u32(0);
     w.u32(0);
-    w.u32(1);  // scale: one sample ...
+    w.u32(1);                                            // scale: one sample ...
     w.u32(static_cast<std::uint32_t>(clip.sampleRate));  // ... per 1/rate seconds
     w.u32(0);
     w.u32(static_cast<std::uint32_t>(clip.sound.size()));
@@ -134,7 +132,8 @@ void writeStreamHeaders(RiffWriter& w, const AviClip& clip, std::uint32_t larges
 
 QByteArray encodeAvi(const AviClip& clip) {
     std::uint32_t largestFrame = 0;
-    for (const QByteArray& f : clip.jpegFrames) largestFrame = std::max(largestFrame, static_cast<std::uint32_t>(f.size()));
+    for (const QByteArray& f : clip.jpegFrames)
+        largestFrame = std::max(largestFrame, static_cast<std::uint32_t>(f.size()));
     const std::uint32_t streams = clip.sound.empty() ? 1 : 2;
 
     RiffWriter w;
@@ -169,8 +168,8 @@ QByteArray encodeAvi(const AviClip& clip) {
         const std::size_t from = i * clip.sound.size() / n;
         const std::size_t to = (i + 1) * clip.sound.size() / n;
         const QByteArray data = soundBytes(clip.sound, from, to);
-        index.push_back({"01wb", static_cast<std::uint32_t>(w.bytes.size() - moviType),
-                         static_cast<std::uint32_t>(data.size())});
+        index.push_back(
+            {"01wb", static_cast<std::uint32_t>(w.bytes.size() - moviType), static_cast<std::uint32_t>(data.size())});
         w.chunk("01wb", data);
     }
     w.close(movi);
@@ -200,7 +199,9 @@ double ease(double from, double to, double t) {
 }
 
 // Between 0 and 1 while t runs from start to end.
-double phase(double t, double start, double end) { return std::clamp((t - start) / (end - start), 0.0, 1.0); }
+double phase(double t, double start, double end) {
+    return std::clamp((t - start) / (end - start), 0.0, 1.0);
+}
 
 void drawPot(QPainter& p) {
     QPainterPath pot;

@@ -1,13 +1,12 @@
 #pragma once
 
-#include "platform/Result.h"
-
 #include <QByteArray>
 #include <QImage>
 #include <QString>
-
 #include <cstdint>
 #include <vector>
+
+#include "platform/Result.h"
 
 class ContentOutput;
 

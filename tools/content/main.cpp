@@ -3,6 +3,13 @@
 //
 //   stepwick-content OUT_DIR [--edition 1|2] [--contact-sheet FILE.png] [--stamp FILE]
 
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGuiApplication>
+#include <cstdio>
+#include <functional>
+
 #include "ContactSheet.h"
 #include "ContentOutput.h"
 #include "DemoLibrary.h"
@@ -12,18 +19,9 @@
 #include "Sounds.h"
 #include "Tunes.h"
 #include "Video.h"
-
 #include "app/Globvars.h"
 #include "platform/LocalFileSystem.h"
 #include "platform/Services.h"
-
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QGuiApplication>
-
-#include <cstdio>
-#include <functional>
 
 namespace {
 
@@ -80,7 +78,8 @@ int main(int argc, char** argv) {
         usage();
         return 2;
     }
-    if (!QDir().mkpath(options.folder)) return fail(QStringLiteral("The folder %1 cannot be made.").arg(options.folder));
+    if (!QDir().mkpath(options.folder))
+        return fail(QStringLiteral("The folder %1 cannot be made.").arg(options.folder));
     QString problem;
     if (!drawing::loadFonts(&problem)) return fail(problem);
 
