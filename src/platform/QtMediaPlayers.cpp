@@ -15,6 +15,7 @@ public:
     QtMediaPlayer() {
         player_.setAudioOutput(&output_);
         player_.setVideoOutput(video_.data());
+        video_->setAccessibleName(QStringLiteral("Video"));
         video_->hide();
     }
 
@@ -25,11 +26,9 @@ public:
     }
 
     bool load(const QString& path) override {
-        player_.stop();
-        if (!QFileInfo(path).isFile()) {
-            player_.setSource(QUrl());
-            return false;
-        }
+        // Cleared first, so that a clip replaced under the same name is opened anew.
+        player_.setSource(QUrl());
+        if (!QFileInfo(path).isFile()) return false;
         player_.setSource(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
         return true;
     }

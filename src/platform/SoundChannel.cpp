@@ -29,11 +29,10 @@ bool SoundChannel::start(const QString& path, bool loop) {
     if (!info || info->frames <= 0) return false;
     limitMs_ = loop ? -1 : info->frames * 1000 / info->sampleRate + kGraceMs;
     const QUrl url = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
-    if (player_->source() == url) {
-        player_->setPosition(0);
-    } else {
-        player_->setSource(url);
-    }
+    // Always a fresh source: given the same name again, the player would keep the file it opened
+    // before, and a prompt recorded anew under that name would still sound as it was.
+    player_->setSource(QUrl());
+    player_->setSource(url);
     player_->setLoops(loop ? QMediaPlayer::Infinite : 1);
     player_->play();
     started_.start();

@@ -135,6 +135,17 @@ TEST_F(RealAudioTest, WavePlayerSyncWaitsForTheEndOrForAStopFromAHandler) {
     EXPECT_LT(t.elapsed(), 2500);
 }
 
+// A prompt re-recorded under the same name must be heard as it is now, not as it was.
+TEST_F(RealAudioTest, ReplacedFilePlaysItsNewContent) {
+    WavePlayer& player = platform::wavePlayer();
+    const QString prompt = tone(QStringLiteral("prompt.wav"), 0.4);
+    player.playSync(prompt, false);
+    ASSERT_TRUE(writeWav(prompt, toneAudio(1.6)).ok());
+    const QElapsedTimer t = timer();
+    player.playSync(prompt, false);
+    EXPECT_GT(t.elapsed(), 1300);
+}
+
 TEST_F(RealAudioTest, SpeechIsHeardUntilItEndsOrIsStopped) {
     Speech& speech = platform::speech();
     speech.speak(QStringLiteral("this is a test"));
