@@ -4,8 +4,10 @@
 
 #include <QAudioDevice>
 #include <QAudioOutput>
+#include <QFile>
 #include <QFileInfo>
 #include <QMediaPlayer>
+#include <QTemporaryDir>
 #include <QUrl>
 
 namespace {
@@ -27,8 +29,10 @@ bool SoundChannel::start(const QString& path, bool loop) {
     stop();
     const auto info = probeWav(path);
     if (!info || info->frames <= 0) return false;
+    const QString playable = playableFile(path, *info);
+    if (playable.isEmpty()) return false;
     limitMs_ = loop ? -1 : info->frames * 1000 / info->sampleRate + kGraceMs;
-    const QUrl url = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
+    const QUrl url = QUrl::fromLocalFile(QFileInfo(playable).absoluteFilePath());
     // Always a fresh source: given the same name again, the player would keep the file it opened
     // before, and a prompt recorded anew under that name would still sound as it was.
     player_->setSource(QUrl());
@@ -44,9 +48,31 @@ void SoundChannel::stop() {
     started_.invalidate();
 }
 
+// The media framework is given 16-bit PCM only: it has no decoder for some encodings that the
+// sound library reads (IMA ADPCM) and ends at once on others (8-bit data of odd length). Those
+// files are decoded here and played from a 16-bit copy.
+QString SoundChannel::playableFile(const QString& path, const WavInfo& info) {
+    if (info.format == QStringLiteral("PCM_16")) return path;
+    const auto audio = readWav(path);
+    if (!audio || audio->samples.empty()) return {};
+    if (!copies_) copies_ = std::make_unique<QTemporaryDir>();
+    if (!copies_->isValid()) return {};
+    // A new name each time, so that the player never mistakes a new copy for the last one.
+    const QString copy = copies_->filePath(QStringLiteral("sound%1.wav").arg(++copyCount_));
+    if (!writeWav(copy, *audio).ok()) return {};
+    if (!lastCopy_.isEmpty()) QFile::remove(lastCopy_);
+    lastCopy_ = copy;
+    return copy;
+}
+
 bool SoundChannel::isPlaying() {
     if (!started_.isValid()) return false;
     if (player_->playbackState() != QMediaPlayer::PlayingState) return false;
+    // A stream the framework cannot decode after all ends here, not after the grace time.
+    if (player_->error() != QMediaPlayer::NoError || player_->mediaStatus() == QMediaPlayer::InvalidMedia) {
+        stop();
+        return false;
+    }
     if (limitMs_ >= 0 && started_.elapsed() > limitMs_) {
         stop();
         return false;

@@ -7,6 +7,8 @@
 
 class QAudioOutput;
 class QMediaPlayer;
+class QTemporaryDir;
+struct WavInfo;
 
 // One wave file at a time through Qt Multimedia, with an end that can be polled. Shared by the
 // simple player, the playback devices and the speech output.
@@ -28,8 +30,13 @@ public:
     bool isPlaying();
 
 private:
+    QString playableFile(const QString& path, const WavInfo& info);
+
     std::unique_ptr<QAudioOutput> output_;
     std::unique_ptr<QMediaPlayer> player_;  // after the output it uses, so it goes first
     QElapsedTimer started_;
     qint64 limitMs_ = -1;  // -1 while looping: no end to wait for
+    std::unique_ptr<QTemporaryDir> copies_;  // 16-bit copies of files in other encodings
+    QString lastCopy_;
+    int copyCount_ = 0;
 };

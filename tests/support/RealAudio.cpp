@@ -17,6 +17,7 @@ public:
             ExitRequested = 1;
         }
     }
+    void restart() { started_.start(); }
     int hits = 0;
 
 private:
@@ -52,5 +53,7 @@ bool RealAudio::available() const {
     const Services& real = impl_->real.services();
     return real.wave != nullptr && real.audio != nullptr && real.speech != nullptr;
 }
+
+void RealAudio::restartDeadline() { impl_->pump.restart(); }
 
 int RealAudio::deadlineHits() const { return impl_->pump.hits; }

@@ -9,8 +9,9 @@
 #include <memory>
 
 // The real sound players, speech, event pump and clock of this machine over a TestPlatform
-// (whose files, messages and AppFolder stay). A waiting loop that would run past the deadline
-// gets ExitRequested set, so a wait that never ends fails its test instead of hanging it.
+// (whose files, messages and AppFolder stay). A waiting loop that runs past the deadline (from
+// the start, or from the last restartDeadline) gets ExitRequested set, so a wait that never ends
+// fails its test instead of hanging it.
 class RealAudio {
 public:
     explicit RealAudio(TestPlatform& p, double deadlineSeconds = 20.0);
@@ -20,6 +21,8 @@ public:
 
     // False when this build has no real players (the test should be skipped).
     bool available() const;
+
+    void restartDeadline();
 
     // Waiting passes that ran into the deadline.
     int deadlineHits() const;
