@@ -108,7 +108,7 @@ bool readSamples(int fd, pid_t child, std::vector<std::int16_t>& samples) {
         bytes.append(buffer, n);
     }
     samples.resize(static_cast<size_t>(bytes.size()) / sizeof(std::int16_t));
-    std::memcpy(samples.data(), bytes.constData(), samples.size() * sizeof(std::int16_t));
+    if (!samples.empty()) std::memcpy(samples.data(), bytes.constData(), samples.size() * sizeof(std::int16_t));
     return true;
 }
 
