@@ -6,21 +6,19 @@
 //  - synthesizing a short sentence (the speech's delay before it is heard).
 // CPU figures are the whole process (every thread, the media framework's included) over wall time.
 
-#include "ToneAudio.h"
-
-#include "platform/EspeakSynth.h"
-#include "platform/QtEventPump.h"
-#include "platform/Services.h"
-#include "platform/WavFile.h"
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QTemporaryDir>
 
-#include <benchmark/benchmark.h>
-
-#include <sys/resource.h>
+#include "ToneAudio.h"
+#include "platform/EspeakSynth.h"
+#include "platform/QtEventPump.h"
+#include "platform/Services.h"
+#include "platform/WavFile.h"
 
 namespace {
 
@@ -129,7 +127,8 @@ BENCHMARK(BM_SynthesizeShortSentence)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -1,17 +1,16 @@
 #pragma once
 
-#include "platform/EspeakSynth.h"
-#include "platform/SoundChannel.h"
-#include "platform/Speech.h"
-
 #include <QObject>
 #include <QTemporaryDir>
-
 #include <condition_variable>
 #include <memory>
 #include <mutex>
 #include <optional>
 #include <thread>
+
+#include "platform/EspeakSynth.h"
+#include "platform/SoundChannel.h"
+#include "platform/Speech.h"
 
 // Text to speech over espeak-ng. The text is synthesized on a worker thread (a long text takes a
 // moment) and the result is played through the same audio output as the wave files.
@@ -37,8 +36,8 @@ private:
     SpeechVoice voice_;
     QTemporaryDir folder_;
     std::unique_ptr<SoundChannel> channel_;
-    QString lastFile_;  // the previous text's sound, removed once the next one plays
-    unsigned latest_ = 0;      // the text being spoken now; earlier ones are dropped on arrival
+    QString lastFile_;     // the previous text's sound, removed once the next one plays
+    unsigned latest_ = 0;  // the text being spoken now; earlier ones are dropped on arrival
     bool synthesizing_ = false;
 
     // Results come back to the GUI thread through queued calls on this object; calls still

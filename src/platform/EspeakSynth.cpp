@@ -1,17 +1,16 @@
 #include "platform/EspeakSynth.h"
 
 #include <espeak-ng/speak_lib.h>
-
-#include <QByteArray>
-#include <QElapsedTimer>
-
-#include <cerrno>
-#include <cstring>
-#include <csignal>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
 
 // The synthesizer keeps state from one utterance to the next (the phase of its pitch flutter,
 // its gain control, where the last wave cycle ended), so speaking the same text twice in one
@@ -75,10 +74,12 @@ struct ChildRequest {
 QString childFailure(int status, const QString& language) {
     if (!WIFEXITED(status)) return QStringLiteral("The speech synthesizer stopped unexpectedly.");
     switch (WEXITSTATUS(status)) {
-    case kNoData:
-        return QStringLiteral("The speech synthesizer cannot start: its data (espeak-ng-data) was not found.");
-    case kNoVoice: return QStringLiteral("The speech synthesizer has no voice for \"%1\".").arg(language);
-    default: return QStringLiteral("The speech synthesizer could not speak the text.");
+        case kNoData:
+            return QStringLiteral("The speech synthesizer cannot start: its data (espeak-ng-data) was not found.");
+        case kNoVoice:
+            return QStringLiteral("The speech synthesizer has no voice for \"%1\".").arg(language);
+        default:
+            return QStringLiteral("The speech synthesizer could not speak the text.");
     }
 }
 

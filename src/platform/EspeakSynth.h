@@ -1,9 +1,9 @@
 #pragma once
 
+#include <QString>
+
 #include "platform/Result.h"
 #include "platform/WavFile.h"
-
-#include <QString>
 
 // How the synthesizer speaks.
 struct SpeechVoice {

@@ -41,9 +41,12 @@ public:
 
     State state() override {
         switch (player_.playbackState()) {
-        case QMediaPlayer::PlayingState: return State::Playing;
-        case QMediaPlayer::PausedState: return State::Paused;
-        default: return State::Stopped;
+            case QMediaPlayer::PlayingState:
+                return State::Playing;
+            case QMediaPlayer::PausedState:
+                return State::Paused;
+            default:
+                return State::Stopped;
         }
     }
 
@@ -68,4 +71,6 @@ private:
 
 }  // namespace
 
-std::unique_ptr<MediaPlayer> QtMediaPlayers::create() { return std::make_unique<QtMediaPlayer>(); }
+std::unique_ptr<MediaPlayer> QtMediaPlayers::create() {
+    return std::make_unique<QtMediaPlayer>();
+}

@@ -87,8 +87,9 @@ QString QtPrinter::endDocument() {
     if (!problem_.isEmpty()) return problem_;
     ended_ = true;
     if (!painter_->end()) {
-        return pdfPath_.isEmpty() ? QStringLiteral("The page could not be sent to the printer %1.").arg(printer_.printerName())
-                                  : QStringLiteral("No printer is set up, and %1 cannot be written.").arg(pdfPath_);
+        return pdfPath_.isEmpty()
+                   ? QStringLiteral("The page could not be sent to the printer %1.").arg(printer_.printerName())
+                   : QStringLiteral("No printer is set up, and %1 cannot be written.").arg(pdfPath_);
     }
     if (pdfPath_.isEmpty()) return QStringLiteral("The page was sent to the printer %1.").arg(printer_.printerName());
     if (QFileInfo(pdfPath_).size() <= 0) {

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "platform/Printer.h"
-
 #include <QPainter>
 #include <QPrinter>
-
 #include <memory>
+
+#include "platform/Printer.h"
 
 // One document for the default printer, or, when no printer is set up, a PDF file in a folder.
 class QtPrinter : public Printer {

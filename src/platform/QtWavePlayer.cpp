@@ -27,4 +27,6 @@ void QtWavePlayer::stop() {
     if (channel_) channel_->stop();
 }
 
-bool QtWavePlayer::isPlaying() { return channel_ && channel_->isPlaying(); }
+bool QtWavePlayer::isPlaying() {
+    return channel_ && channel_->isPlaying();
+}

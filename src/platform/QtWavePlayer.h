@@ -1,9 +1,9 @@
 #pragma once
 
+#include <memory>
+
 #include "platform/SoundChannel.h"
 #include "platform/WavePlayer.h"
-
-#include <memory>
 
 // The simple player over Qt Multimedia.
 class QtWavePlayer : public WavePlayer {

@@ -2,7 +2,6 @@
 
 #include <QAudioSource>
 #include <QMediaDevices>
-
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -37,11 +36,20 @@ PcmAudio pcmFromBytes(const QByteArray& bytes, const QAudioFormat& format) {
     for (qsizetype i = 0; i < count; ++i) {
         std::int16_t s = 0;
         switch (format.sampleFormat()) {
-        case QAudioFormat::UInt8: s = static_cast<std::int16_t>((sampleAt<std::uint8_t>(data, i) - 128) * 256); break;
-        case QAudioFormat::Int16: s = sampleAt<std::int16_t>(data, i); break;
-        case QAudioFormat::Int32: s = static_cast<std::int16_t>(sampleAt<std::int32_t>(data, i) >> 16); break;
-        case QAudioFormat::Float: s = fromFloat(sampleAt<float>(data, i)); break;
-        default: break;
+            case QAudioFormat::UInt8:
+                s = static_cast<std::int16_t>((sampleAt<std::uint8_t>(data, i) - 128) * 256);
+                break;
+            case QAudioFormat::Int16:
+                s = sampleAt<std::int16_t>(data, i);
+                break;
+            case QAudioFormat::Int32:
+                s = static_cast<std::int16_t>(sampleAt<std::int32_t>(data, i) >> 16);
+                break;
+            case QAudioFormat::Float:
+                s = fromFloat(sampleAt<float>(data, i));
+                break;
+            default:
+                break;
         }
         out.samples[static_cast<size_t>(i)] = s;
     }
@@ -50,7 +58,9 @@ PcmAudio pcmFromBytes(const QByteArray& bytes, const QAudioFormat& format) {
 
 QtWaveRecorder::QtWaveRecorder() : sink_(&recorded_) {}
 
-QtWaveRecorder::~QtWaveRecorder() { close(); }
+QtWaveRecorder::~QtWaveRecorder() {
+    close();
+}
 
 bool QtWaveRecorder::start() {
     close();

@@ -1,14 +1,13 @@
 #pragma once
 
-#include "platform/PlaybackDevice.h"
-#include "platform/WavFile.h"
-
 #include <QAudioDevice>  // before the format: the multimedia headers need it first
 #include <QAudioFormat>
 #include <QBuffer>
 #include <QByteArray>
-
 #include <memory>
+
+#include "platform/PlaybackDevice.h"
+#include "platform/WavFile.h"
 
 class QAudioSource;
 

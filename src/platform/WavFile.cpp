@@ -1,11 +1,10 @@
 #include "platform/WavFile.h"
 
+#include <sndfile.h>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-
-#include <sndfile.h>
-
 #include <algorithm>
 #include <cmath>
 #include <memory>
@@ -21,34 +20,53 @@ using SndfileHandle = std::unique_ptr<SNDFILE, SndfileCloser>;
 
 QString subtypeName(int format) {
     switch (format & SF_FORMAT_SUBMASK) {
-    case SF_FORMAT_PCM_S8: return QStringLiteral("PCM_S8");
-    case SF_FORMAT_PCM_U8: return QStringLiteral("PCM_U8");
-    case SF_FORMAT_PCM_16: return QStringLiteral("PCM_16");
-    case SF_FORMAT_PCM_24: return QStringLiteral("PCM_24");
-    case SF_FORMAT_PCM_32: return QStringLiteral("PCM_32");
-    case SF_FORMAT_FLOAT: return QStringLiteral("FLOAT");
-    case SF_FORMAT_DOUBLE: return QStringLiteral("DOUBLE");
-    case SF_FORMAT_ULAW: return QStringLiteral("ULAW");
-    case SF_FORMAT_ALAW: return QStringLiteral("ALAW");
-    case SF_FORMAT_IMA_ADPCM: return QStringLiteral("IMA_ADPCM");
-    case SF_FORMAT_MS_ADPCM: return QStringLiteral("MS_ADPCM");
-    case SF_FORMAT_GSM610: return QStringLiteral("GSM610");
-    default: return QStringLiteral("0x%1").arg(format & SF_FORMAT_SUBMASK, 4, 16, QLatin1Char('0'));
+        case SF_FORMAT_PCM_S8:
+            return QStringLiteral("PCM_S8");
+        case SF_FORMAT_PCM_U8:
+            return QStringLiteral("PCM_U8");
+        case SF_FORMAT_PCM_16:
+            return QStringLiteral("PCM_16");
+        case SF_FORMAT_PCM_24:
+            return QStringLiteral("PCM_24");
+        case SF_FORMAT_PCM_32:
+            return QStringLiteral("PCM_32");
+        case SF_FORMAT_FLOAT:
+            return QStringLiteral("FLOAT");
+        case SF_FORMAT_DOUBLE:
+            return QStringLiteral("DOUBLE");
+        case SF_FORMAT_ULAW:
+            return QStringLiteral("ULAW");
+        case SF_FORMAT_ALAW:
+            return QStringLiteral("ALAW");
+        case SF_FORMAT_IMA_ADPCM:
+            return QStringLiteral("IMA_ADPCM");
+        case SF_FORMAT_MS_ADPCM:
+            return QStringLiteral("MS_ADPCM");
+        case SF_FORMAT_GSM610:
+            return QStringLiteral("GSM610");
+        default:
+            return QStringLiteral("0x%1").arg(format & SF_FORMAT_SUBMASK, 4, 16, QLatin1Char('0'));
     }
 }
 
 int bitsOf(int format) {
     switch (format & SF_FORMAT_SUBMASK) {
-    case SF_FORMAT_PCM_S8:
-    case SF_FORMAT_PCM_U8:
-    case SF_FORMAT_ULAW:
-    case SF_FORMAT_ALAW: return 8;
-    case SF_FORMAT_PCM_16: return 16;
-    case SF_FORMAT_PCM_24: return 24;
-    case SF_FORMAT_PCM_32:
-    case SF_FORMAT_FLOAT: return 32;
-    case SF_FORMAT_DOUBLE: return 64;
-    default: return 0;
+        case SF_FORMAT_PCM_S8:
+        case SF_FORMAT_PCM_U8:
+        case SF_FORMAT_ULAW:
+        case SF_FORMAT_ALAW:
+            return 8;
+        case SF_FORMAT_PCM_16:
+            return 16;
+        case SF_FORMAT_PCM_24:
+            return 24;
+        case SF_FORMAT_PCM_32:
+        case SF_FORMAT_FLOAT:
+            return 32;
+        case SF_FORMAT_DOUBLE:
+            return 64;
+        default:
+            return 0;
     }
 }
 
@@ -110,8 +128,8 @@ Result<PcmAudio> readWav(const QString& path) {
         out.samples.insert(out.samples.end(), block.begin(), block.begin() + got * info.channels);
     }
     if (sf_error(handle->get()) != SF_ERR_NO_ERROR && out.samples.empty()) {
-        return Error{QStringLiteral("%1 cannot be decoded: %2")
-                         .arg(path, QString::fromUtf8(sf_strerror(handle->get())))};
+        return Error{
+            QStringLiteral("%1 cannot be decoded: %2").arg(path, QString::fromUtf8(sf_strerror(handle->get())))};
     }
     return out;
 }
@@ -149,8 +167,9 @@ namespace {
 
 // The encodings a file can be written in, by the names probeWav reports.
 int subtypeFromName(const QString& name) {
-    for (const int subtype : {SF_FORMAT_PCM_16, SF_FORMAT_PCM_U8, SF_FORMAT_PCM_24, SF_FORMAT_PCM_32, SF_FORMAT_FLOAT,
-                              SF_FORMAT_ULAW, SF_FORMAT_ALAW, SF_FORMAT_IMA_ADPCM, SF_FORMAT_MS_ADPCM, SF_FORMAT_GSM610}) {
+    for (const int subtype :
+         {SF_FORMAT_PCM_16, SF_FORMAT_PCM_U8, SF_FORMAT_PCM_24, SF_FORMAT_PCM_32, SF_FORMAT_FLOAT, SF_FORMAT_ULAW,
+          SF_FORMAT_ALAW, SF_FORMAT_IMA_ADPCM, SF_FORMAT_MS_ADPCM, SF_FORMAT_GSM610}) {
         if (subtypeName(subtype) == name) return subtype;
     }
     return 0;

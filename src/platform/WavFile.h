@@ -1,11 +1,10 @@
 #pragma once
 
-#include "platform/Result.h"
-
 #include <QString>
-
 #include <cstdint>
 #include <vector>
+
+#include "platform/Result.h"
 
 // Sampled sound in memory, 16-bit, interleaved when there is more than one channel.
 struct PcmAudio {

@@ -1,8 +1,7 @@
-#include "platform/EspeakSynth.h"
+#include <gtest/gtest.h>
 
 #include "ToneAudio.h"
-
-#include <gtest/gtest.h>
+#include "platform/EspeakSynth.h"
 
 namespace {
 
@@ -39,7 +38,7 @@ TEST(EspeakSynth, VoiceSettingsChangeTheSpeech) {
 
 TEST(EspeakSynth, OddTextsDoNotBreakIt) {
     for (const QString& text : {QString(), QStringLiteral("   "), QStringLiteral("Café & crème brûlée, 100%!"),
-                               QStringLiteral("\"quoted\" <tag> [[phonemes]]"), QString(2000, QLatin1Char('a'))}) {
+                                QStringLiteral("\"quoted\" <tag> [[phonemes]]"), QString(2000, QLatin1Char('a'))}) {
         SCOPED_TRACE(text.left(40).toStdString());
         const auto audio = synthesizeSpeech(text);
         ASSERT_TRUE(audio.ok()) << audio.error().toStdString();

@@ -1,10 +1,3 @@
-#include "RealPlatform.h"
-#include "ToneAudio.h"
-
-#include "platform/QtWavePlayer.h"
-#include "platform/QtWaveRecorder.h"
-#include "platform/WavFile.h"
-
 #include <gtest/gtest.h>
 
 #include <QAudioFormat>
@@ -13,8 +6,13 @@
 #include <QFile>
 #include <QMediaDevices>
 #include <QTimer>
-
 #include <cstring>
+
+#include "RealPlatform.h"
+#include "ToneAudio.h"
+#include "platform/QtWavePlayer.h"
+#include "platform/QtWaveRecorder.h"
+#include "platform/WavFile.h"
 
 namespace {
 
@@ -205,10 +203,18 @@ TEST(RecordedBytes, EverySampleFormatBecomes16Bit) {
         std::vector<std::int16_t> expected;
     };
     const Case cases[] = {
-        {"uint8", bytesOf(std::array<std::uint8_t, 3>{0, 128, 255}), formatOf(QAudioFormat::UInt8, 1), {-32768, 0, 32512}},
+        {"uint8",
+         bytesOf(std::array<std::uint8_t, 3>{0, 128, 255}),
+         formatOf(QAudioFormat::UInt8, 1),
+         {-32768, 0, 32512}},
         {"int16", bytesOf(std::array<std::int16_t, 3>{-5, 0, 32767}), formatOf(QAudioFormat::Int16, 1), {-5, 0, 32767}},
-        {"int32", bytesOf(std::array<std::int32_t, 2>{65536 * 100, -65536 * 7}), formatOf(QAudioFormat::Int32, 1), {100, -7}},
-        {"float", bytesOf(std::array<float, 4>{0.5f, -1.0f, 2.0f, 0.0f}), formatOf(QAudioFormat::Float, 2),
+        {"int32",
+         bytesOf(std::array<std::int32_t, 2>{65536 * 100, -65536 * 7}),
+         formatOf(QAudioFormat::Int32, 1),
+         {100, -7}},
+        {"float",
+         bytesOf(std::array<float, 4>{0.5f, -1.0f, 2.0f, 0.0f}),
+         formatOf(QAudioFormat::Float, 2),
          {16384, -32767, 32767, 0}},
         // A recording stopped in the middle of a frame: the stray bytes are dropped.
         {"stereo cut", bytesOf(std::array<std::int16_t, 3>{1, 2, 3}), formatOf(QAudioFormat::Int16, 2), {1, 2}},

@@ -1,12 +1,11 @@
-#include "RealPlatform.h"
-#include "ToneAudio.h"
-
-#include "platform/WavFile.h"
-
 #include <gtest/gtest.h>
 
 #include <QVideoWidget>
 #include <QWidget>
+
+#include "RealPlatform.h"
+#include "ToneAudio.h"
+#include "platform/WavFile.h"
 
 namespace {
 

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "platform/Services.h"
-
 #include <QElapsedTimer>
 #include <QTemporaryDir>
-
 #include <functional>
+
+#include "platform/Services.h"
 
 // Installs the real services for one test, with a temporary folder for files and printouts.
 class RealPlatform {

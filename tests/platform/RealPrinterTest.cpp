@@ -1,13 +1,12 @@
-#include "RealPlatform.h"
-
-#include "platform/QtPrinter.h"
-
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QPrinterInfo>
+
+#include "RealPlatform.h"
+#include "platform/QtPrinter.h"
 
 namespace {
 
@@ -37,7 +36,8 @@ TEST_F(RealPrinterTest, PageWithoutPrinterBecomesAPdfInThePrintFolder) {
     const QStringList files = QDir(printFolder()).entryList({QStringLiteral("*.pdf")}, QDir::Files);
     ASSERT_EQ(files.size(), 1) << said.toStdString();
     const QString pdf = QDir(printFolder()).filePath(files.front());
-    EXPECT_EQ(said, QStringLiteral("No printer is set up, so the page was saved as %1.").arg(QDir::toNativeSeparators(pdf)));
+    EXPECT_EQ(said,
+              QStringLiteral("No printer is set up, so the page was saved as %1.").arg(QDir::toNativeSeparators(pdf)));
     QFile file(pdf);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
@@ -85,7 +85,8 @@ TEST_F(RealPrinterTest, PageSizeIsThePrintableAreaInTwips) {
 
 TEST(PrintFileNames, StemIsMadeUniqueInItsFolder) {
     QTemporaryDir dir;
-    EXPECT_EQ(printFileStem(dir.path(), QStringLiteral("2024-05-01 14.03.22")), QStringLiteral("Print 2024-05-01 14.03.22"));
+    EXPECT_EQ(printFileStem(dir.path(), QStringLiteral("2024-05-01 14.03.22")),
+              QStringLiteral("Print 2024-05-01 14.03.22"));
     QFile(dir.filePath(QStringLiteral("Print 2024-05-01 14.03.22.pdf"))).open(QIODevice::WriteOnly);
     QFile(dir.filePath(QStringLiteral("Print 2024-05-01 14.03.22 (2).pdf"))).open(QIODevice::WriteOnly);
     EXPECT_EQ(printFileStem(dir.path(), QStringLiteral("2024-05-01 14.03.22")),

@@ -1,14 +1,12 @@
-#include "platform/WavFile.h"
-
-#include "ToneAudio.h"
-
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <functional>
+
+#include "ToneAudio.h"
+#include "platform/WavFile.h"
 
 namespace {
 
@@ -46,9 +44,7 @@ TEST_F(WavFileTest, ProbesAndDecodesGoodFilesAndRefusesBadOnes) {
             ASSERT_TRUE(writeWavAs(p, toneAudio(0.5, rate, channels), QString::fromLatin1(format)).ok());
         };
     };
-    const auto bytes = [](QByteArray content) {
-        return [content](const QString& p) { writeBytes(p, content); };
-    };
+    const auto bytes = [](QByteArray content) { return [content](const QString& p) { writeBytes(p, content); }; };
     const auto truncatedTo = [](int size) {
         return [size](const QString& p) {
             ASSERT_TRUE(writeWav(p, toneAudio(0.5)).ok());
@@ -132,8 +128,8 @@ TEST(WavConversion, MixesDownAndResamplesTo22050Mono) {
         int channels;
         double seconds;
     };
-    for (const Case c : {Case{44100, 2, 1.0}, Case{11025, 1, 0.5}, Case{8000, 2, 0.3}, Case{22050, 1, 0.2},
-                         Case{48000, 1, 0.7}}) {
+    for (const Case c :
+         {Case{44100, 2, 1.0}, Case{11025, 1, 0.5}, Case{8000, 2, 0.3}, Case{22050, 1, 0.2}, Case{48000, 1, 0.7}}) {
         SCOPED_TRACE(testing::Message() << c.rate << " Hz, " << c.channels << " channels");
         const PcmAudio out = toMono22050(toneAudio(c.seconds, c.rate, c.channels, 200));
         EXPECT_EQ(out.sampleRate, 22050);

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/WavFile.h"
-
 #include <cmath>
 #include <numbers>
+
+#include "platform/WavFile.h"
 
 // A sine tone, the same on every channel, for sound fixtures.
 inline PcmAudio toneAudio(double seconds, int sampleRate = 22050, int channels = 1, double hertz = 440.0,
