@@ -115,6 +115,29 @@ void BM_WaitOnTwoSecondWavCpu(benchmark::State& state) {
 }
 BENCHMARK(BM_WaitOnTwoSecondWavCpu)->Iterations(3)->Unit(benchmark::kSecond)->UseRealTime();
 
+// The same idle wait once the sound player, the speech and a playback device have been used: the
+// media framework's pipelines stay alive and must not cost anything while silent.
+void BM_IdleWaitCpuAfterSounds(benchmark::State& state) {
+    auto& p = realPlatform();
+    const QString path = p.folder.filePath(QStringLiteral("short.wav"));
+    if (!writeWav(path, toneAudio(0.3))) state.SkipWithError("cannot write the sound");
+    platform::wavePlayer().playSync(path, false);
+    platform::speech().speak(QStringLiteral("Done."));
+    while (platform::speech().isSpeaking()) platform::pump().waitEvents();
+    for (auto _ : state) {
+        double wall = 0;
+        state.counters["cpu_percent"] = cpuPercentOf(
+            [] {
+                QElapsedTimer t;
+                t.start();
+                while (t.elapsed() < 5000) platform::pump().waitEvents();
+            },
+            wall);
+        state.counters["wall_s"] = wall;
+    }
+}
+BENCHMARK(BM_IdleWaitCpuAfterSounds)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+
 void BM_SynthesizeShortSentence(benchmark::State& state) {
     for (auto _ : state) {
         auto audio = synthesizeSpeech(QStringLiteral("Put the bread in the toaster."));
