@@ -5,6 +5,7 @@
 #include "app/PictureWidgets.h"
 #include "app/WindowSetup.h"
 #include "platform/Services.h"
+#include "students/ProgramType.h"
 
 #include <QApplication>
 #include <QDir>
@@ -99,6 +100,9 @@ void FormMain::showEvent(QShowEvent* event) {
 void FormMain::Form_Activate() {
     platform::files().setCurrentDir(AppFolder);
     setWindowTitle(QStringLiteral("Stepwick"));
+    // A damaged program-type file is reported and the edition read last (or Kestrel) stays.
+    if (Edition == 0) Edition = 1;
+    if (Status s = loadEdition(); !s) platform::messages().ok(s.error());
     fillBackgroundColors();
     const QString logo = Edition == 1 ? QStringLiteral("aobj_logo_kestrel.jpg") : QStringLiteral("aobj_logo_larkin.jpg");
     ImageBanner->loadPicture(QDir(AppFolder).filePath(logo));

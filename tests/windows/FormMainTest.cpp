@@ -101,3 +101,44 @@ TEST_F(FormMainFixture, QuitEndsTheEventLoop) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(FormMainFixture, LogoFollowsTheEditionFile) {
+    QImage kestrel(40, 20, QImage::Format_RGB32);
+    kestrel.fill(Qt::red);
+    kestrel.save(p.path("aobj_logo_kestrel.jpg"), "JPG");
+    QImage larkin(40, 20, QImage::Format_RGB32);
+    larkin.fill(Qt::green);
+    larkin.save(p.path("aobj_logo_larkin.jpg"), "JPG");
+    const struct {
+        const char* file;
+        std::int16_t edition;
+        const char* logo;
+    } cases[] = {{" 1 \r\n", 1, "aobj_logo_kestrel.jpg"},
+                 {"2", 2, "aobj_logo_larkin.jpg"},
+                 {"  7  \r\n", 7, "aobj_logo_larkin.jpg"}};
+    for (const auto& c : cases) {
+        p.writeFile("aobj_prog_type.cfg", c.file);
+        FormMain* w = show();
+        w->Form_Activate();
+        EXPECT_EQ(Edition, c.edition) << c.file;
+        EXPECT_TRUE(w->ImageBanner->picturePath().endsWith(QLatin1String(c.logo))) << c.file;
+        resetForms();
+        SetUp();
+    }
+    EXPECT_TRUE(p.messages.texts.isEmpty());
+}
+
+TEST_F(FormMainFixture, DamagedEditionFileIsReportedAndTheWindowStillShows) {
+    p.writeFile("aobj_prog_type.cfg", "Kestrel\r\n");
+    FormMain* w = show();
+    w->Form_Activate();
+    ASSERT_FALSE(p.messages.texts.isEmpty());
+    EXPECT_TRUE(p.messages.texts.first().contains(QLatin1String("aobj_prog_type.cfg"))) << p.messages.texts.first().toStdString();
+    EXPECT_TRUE(p.messages.texts.first().contains(QLatin1String("'Kestrel' is not a number")));
+    EXPECT_EQ(Edition, 1);
+    EXPECT_TRUE(w->FrameMain->isVisible());
+}
+
+}  // namespace
