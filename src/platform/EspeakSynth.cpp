@@ -1,81 +1,47 @@
 #include "platform/EspeakSynth.h"
 
-#include <espeak-ng/speak_lib.h>
 #include <fcntl.h>
 #include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <QByteArray>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <cerrno>
-#include <csignal>
 #include <cstring>
+#include <ctime>
+#include <optional>
 
-// The synthesizer keeps state from one utterance to the next (the phase of its pitch flutter,
-// its gain control, where the last wave cycle ended), so speaking the same text twice in one
-// process gives slightly different samples. It also switches the process's character locale when
-// it starts. Each text is therefore synthesized in a short-lived child process that starts the
-// engine fresh: the same text always gives the same samples, and the program's own state is
-// never touched. Starting the engine takes a few milliseconds.
+// The engine keeps state from one utterance to the next (the phase of its pitch flutter, its gain
+// control, where the last wave cycle ended), so speaking the same text twice with one engine gives
+// different samples; it cannot be set back (starting it a second time in one process hangs it),
+// and starting it switches the process's character locale. So every text is spoken by a fresh
+// helper process, stepwick-speak, that reads the text and writes the samples. posix_spawn starts
+// it without running any code of this process in the child, which is what makes that safe in a
+// process full of threads (Qt's, the media framework's) that may hold locks at that moment.
 
 namespace {
 
-enum ChildExit { kChildOk = 0, kNoData = 2, kNoVoice = 3, kSynthFailed = 4, kWriteFailed = 5 };
+// Exit codes of stepwick-speak.
+enum HelperExit { kHelperOk = 0, kNoData = 2, kNoVoice = 3 };
 
-int outputFd = -1;  // in the child only
+const QString kHelperName = QStringLiteral("stepwick-speak");
 
-bool writeAll(int fd, const char* data, size_t size) {
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        data += n;
-        size -= static_cast<size_t>(n);
-    }
-    return true;
+QString cannotStart(const QString& why) {
+    return QStringLiteral("The speech synthesizer cannot start: %1").arg(why);
 }
 
-int streamSamples(short* wav, int count, espeak_EVENT* /*events*/) {
-    if (!wav || count <= 0) return 0;
-    // A non-zero answer asks the engine to stop: the parent has gone away.
-    return writeAll(outputFd, reinterpret_cast<const char*>(wav), static_cast<size_t>(count) * sizeof(short)) ? 0 : 1;
-}
-
-struct ChildRequest {
-    QByteArray text;
-    QByteArray language;
-    int wordsPerMinute;
-    int pitch;
-};
-
-// Runs in the child: only the engine and plain system calls, no Qt.
-[[noreturn]] void synthesizeInChild(const ChildRequest& request, int fd) {
-    outputFd = fd;
-    // A null path lets the library use the data folder it was built with (espeak-ng-data).
-    if (espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, 0) <= 0) _exit(kNoData);
-    espeak_SetSynthCallback(streamSamples);
-    if (espeak_SetVoiceByName(request.language.constData()) != EE_OK) {
-        // Not a voice name: take the best voice for the language ("en" finds an English one).
-        // Asking by properties instead would fall back to a default voice without a word.
-        espeak_VOICE wanted{};
-        wanted.languages = request.language.constData();
-        const espeak_VOICE** matches = espeak_ListVoices(&wanted);
-        if (!matches || !matches[0] || espeak_SetVoiceByName(matches[0]->name) != EE_OK) _exit(kNoVoice);
-    }
-    espeak_SetParameter(espeakRATE, request.wordsPerMinute, 0);
-    espeak_SetParameter(espeakPITCH, request.pitch, 0);
-    const espeak_ERROR result = espeak_Synth(request.text.constData(), static_cast<size_t>(request.text.size()) + 1, 0,
-                                             POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, nullptr);
-    if (result != EE_OK || espeak_Synchronize() != EE_OK) _exit(kSynthFailed);
-    _exit(kChildOk);
-}
-
-QString childFailure(int status, const QString& language) {
+QString helperFailure(int status, const QString& language) {
     if (!WIFEXITED(status)) return QStringLiteral("The speech synthesizer stopped unexpectedly.");
     switch (WEXITSTATUS(status)) {
         case kNoData:
-            return QStringLiteral("The speech synthesizer cannot start: its data (espeak-ng-data) was not found.");
+            return cannotStart(QStringLiteral("its data (espeak-ng-data) was not found."));
         case kNoVoice:
             return QStringLiteral("The speech synthesizer has no voice for \"%1\".").arg(language);
         default:
@@ -83,68 +49,168 @@ QString childFailure(int status, const QString& language) {
     }
 }
 
-// Reads the child's samples until it closes the pipe, or gives up after the time limit.
-bool readSamples(int fd, pid_t child, std::vector<std::int16_t>& samples) {
-    constexpr int kLimitMs = 30000;
-    QElapsedTimer elapsed;
-    elapsed.start();
-    QByteArray bytes;
+// The helper's own end of the socket becomes its standard input and output; its error output is
+// not wanted, and no other descriptor of this process goes with it.
+class SpawnSetup {
+public:
+    explicit SpawnSetup(int helperEnd) {
+        posix_spawn_file_actions_init(&actions_);
+        posix_spawn_file_actions_adddup2(&actions_, helperEnd, STDIN_FILENO);
+        posix_spawn_file_actions_adddup2(&actions_, helperEnd, STDOUT_FILENO);
+        posix_spawn_file_actions_addopen(&actions_, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+        posix_spawn_file_actions_addclosefrom_np(&actions_, STDERR_FILENO + 1);
+        // Signals as a fresh program has them, whatever this thread blocks or ignores.
+        posix_spawnattr_init(&attributes_);
+        sigset_t none;
+        sigemptyset(&none);
+        posix_spawnattr_setsigmask(&attributes_, &none);
+        sigset_t defaults;
+        sigemptyset(&defaults);
+        sigaddset(&defaults, SIGPIPE);
+        posix_spawnattr_setsigdefault(&attributes_, &defaults);
+        posix_spawnattr_setflags(&attributes_, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+    }
+    ~SpawnSetup() {
+        posix_spawnattr_destroy(&attributes_);
+        posix_spawn_file_actions_destroy(&actions_);
+    }
+    SpawnSetup(const SpawnSetup&) = delete;
+    SpawnSetup& operator=(const SpawnSetup&) = delete;
+
+    const posix_spawn_file_actions_t* actions() const { return &actions_; }
+    const posix_spawnattr_t* attributes() const { return &attributes_; }
+
+private:
+    posix_spawn_file_actions_t actions_;
+    posix_spawnattr_t attributes_;
+};
+
+class Descriptor {
+public:
+    explicit Descriptor(int fd = -1) : fd_(fd) {}
+    ~Descriptor() { reset(); }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+    void reset() {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = -1;
+    }
+
+private:
+    int fd_;
+};
+
+// Sends the text, then reads samples until the helper closes its end. False when the time is up
+// first. A helper that fails on the way closes its end early; its exit status says why.
+bool exchange(int fd, const QByteArray& text, const QElapsedTimer& elapsed, int limitMs, QByteArray& output) {
+    qsizetype sent = 0;
+    bool sending = true;
     char buffer[65536];
     for (;;) {
-        const auto left = static_cast<int>(kLimitMs - elapsed.elapsed());
-        pollfd p{fd, POLLIN, 0};
-        const int ready = left > 0 ? ::poll(&p, 1, left) : 0;
+        if (sending && sent == text.size()) {
+            ::shutdown(fd, SHUT_WR);  // the end of the text
+            sending = false;
+        }
+        const qint64 left = limitMs - elapsed.elapsed();
+        if (left <= 0) return false;
+        pollfd p{fd, static_cast<short>(POLLIN | (sending ? POLLOUT : 0)), 0};
+        const int ready = ::poll(&p, 1, static_cast<int>(left));
         if (ready < 0 && errno == EINTR) continue;
-        if (ready <= 0) {
-            ::kill(child, SIGKILL);
-            return false;
+        if (ready <= 0) return false;
+        if (sending && (p.revents & (POLLOUT | POLLERR | POLLHUP))) {
+            const ssize_t n = ::send(fd, text.constData() + sent, static_cast<size_t>(text.size() - sent),
+                                     MSG_NOSIGNAL | MSG_DONTWAIT);
+            if (n >= 0) {
+                sent += n;
+            } else if (errno != EINTR && errno != EAGAIN) {
+                sending = false;  // the helper has gone: read what it left
+            }
         }
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            ::kill(child, SIGKILL);
-            return false;
+        if (p.revents & (POLLIN | POLLERR | POLLHUP)) {
+            const ssize_t n = ::recv(fd, buffer, sizeof buffer, MSG_DONTWAIT);
+            if (n > 0) {
+                output.append(buffer, n);
+            } else if (n == 0 || (errno != EINTR && errno != EAGAIN)) {
+                return true;
+            }
         }
-        if (n == 0) break;
-        bytes.append(buffer, n);
     }
-    samples.resize(static_cast<size_t>(bytes.size()) / sizeof(std::int16_t));
-    if (!samples.empty()) std::memcpy(samples.data(), bytes.constData(), samples.size() * sizeof(std::int16_t));
-    return true;
 }
 
-int waitForChild(pid_t child) {
+// The helper's exit status, or none when it was still running when the time was up (it is ended
+// then) or cannot be had.
+std::optional<int> waitForExit(pid_t helper, const QElapsedTimer& elapsed, int limitMs) {
     int status = 0;
-    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    for (;;) {
+        const pid_t r = ::waitpid(helper, &status, WNOHANG);
+        if (r == helper) return status;
+        if (r < 0 && errno != EINTR) return std::nullopt;
+        if (elapsed.elapsed() >= limitMs) break;
+        // It has closed its output and is on its way out: this is rarely more than one turn.
+        const timespec pause{0, 2'000'000};
+        ::nanosleep(&pause, nullptr);
     }
-    return status;
+    ::kill(helper, SIGKILL);
+    while (::waitpid(helper, &status, 0) < 0 && errno == EINTR) {
+    }
+    return std::nullopt;
 }
 
 }  // namespace
 
+SpeechHelper defaultSpeechHelper() {
+    const QDir folder = QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath()).absoluteDir();
+    const QString beside = folder.filePath(kHelperName);
+    const QString buildTree = QDir::cleanPath(folder.filePath(QStringLiteral("../bin/") + kHelperName));
+    return SpeechHelper{QFileInfo(beside).isExecutable() || !QFileInfo(buildTree).isExecutable() ? beside : buildTree};
+}
+
 Result<PcmAudio> synthesizeSpeech(const QString& text, const SpeechVoice& voice) {
-    // Everything the child needs is prepared before the fork.
-    const ChildRequest request{text.toUtf8(), voice.language.toUtf8(), voice.wordsPerMinute, voice.pitch};
-    int fds[2];
-    if (::pipe2(fds, O_CLOEXEC) != 0) return Error{QStringLiteral("The speech synthesizer cannot start.")};
-    const pid_t child = ::fork();
-    if (child < 0) {
-        ::close(fds[0]);
-        ::close(fds[1]);
-        return Error{QStringLiteral("The speech synthesizer cannot start.")};
+    return synthesizeSpeech(text, voice, defaultSpeechHelper());
+}
+
+Result<PcmAudio> synthesizeSpeech(const QString& text, const SpeechVoice& voice, const SpeechHelper& helper) {
+    QByteArray program = QFile::encodeName(helper.program);
+    QByteArray language = voice.language.toUtf8();
+    QByteArray rate = QByteArray::number(voice.wordsPerMinute);
+    QByteArray pitch = QByteArray::number(voice.pitch);
+    QByteArray voiceOption("--voice"), rateOption("--rate"), pitchOption("--pitch");
+    char* const arguments[] = {program.data(), voiceOption.data(), language.data(), rateOption.data(),
+                               rate.data(),    pitchOption.data(), pitch.data(),    nullptr};
+
+    int ends[2];
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0) {
+        return Error{cannotStart(qt_error_string(errno))};
     }
-    if (child == 0) {
-        ::close(fds[0]);
-        synthesizeInChild(request, fds[1]);
+    Descriptor mine(ends[0]);
+    Descriptor helpers(ends[1]);
+    pid_t child = -1;
+    {
+        const SpawnSetup setup(helpers.get());
+        const int failed =
+            ::posix_spawn(&child, program.constData(), setup.actions(), setup.attributes(), arguments, environ);
+        if (failed == ENOENT) return Error{cannotStart(QStringLiteral("%1 was not found.").arg(helper.program))};
+        if (failed != 0) {
+            return Error{cannotStart(QStringLiteral("%1: %2").arg(helper.program, qt_error_string(failed)))};
+        }
     }
-    ::close(fds[1]);
+    helpers.reset();  // only the helper holds its end now, so its exit is the end of the samples
+
+    QElapsedTimer elapsed;
+    elapsed.start();
+    QByteArray bytes;
+    const bool complete = exchange(mine.get(), text.toUtf8(), elapsed, helper.limitMs, bytes);
+    mine.reset();
+    const std::optional<int> status = waitForExit(child, elapsed, complete ? helper.limitMs : 0);
+    if (!complete || !status) return Error{QStringLiteral("The speech synthesizer did not finish in time.")};
+    if (!WIFEXITED(*status) || WEXITSTATUS(*status) != kHelperOk) return Error{helperFailure(*status, voice.language)};
+
     PcmAudio out;
     out.sampleRate = 22050;
     out.channels = 1;
-    const bool complete = readSamples(fds[0], child, out.samples);
-    ::close(fds[0]);
-    const int status = waitForChild(child);
-    if (!complete) return Error{QStringLiteral("The speech synthesizer did not finish in time.")};
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != kChildOk) return Error{childFailure(status, voice.language)};
+    out.samples.resize(static_cast<size_t>(bytes.size()) / sizeof(std::int16_t));
+    if (!out.samples.empty())
+        std::memcpy(out.samples.data(), bytes.constData(), out.samples.size() * sizeof(std::int16_t));
     return out;
 }

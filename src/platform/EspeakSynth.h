@@ -12,6 +12,19 @@ struct SpeechVoice {
     int pitch = 50;  // 0..99
 };
 
+// The helper program that speaks one text (stepwick-speak), and how long one text may take
+// before the helper is ended.
+struct SpeechHelper {
+    QString program;
+    int limitMs = 30000;
+};
+
+// stepwick-speak beside the running executable, or, for programs of the build tree that live in
+// folders of their own (tests, benchmarks, tools), in ../bin beside the program.
+SpeechHelper defaultSpeechHelper();
+
 // Speaks the text into memory: 22050 Hz, mono, 16-bit. The same text and voice always give the
-// same samples. Safe to call from any thread.
+// same samples. Safe to call from any thread, also from several at once: each text is spoken by
+// a helper process of its own.
 Result<PcmAudio> synthesizeSpeech(const QString& text, const SpeechVoice& voice = {});
+Result<PcmAudio> synthesizeSpeech(const QString& text, const SpeechVoice& voice, const SpeechHelper& helper);

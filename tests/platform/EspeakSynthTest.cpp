@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include "ToneAudio.h"
 #include "platform/EspeakSynth.h"
 
@@ -60,6 +63,42 @@ TEST(EspeakSynth, UnknownLanguageIsAnErrorNotSilence) {
     const auto audio = synthesizeSpeech(QStringLiteral("hello"), voice);
     ASSERT_FALSE(audio.ok());
     EXPECT_TRUE(audio.error().contains(QStringLiteral("zz"))) << audio.error().toStdString();
+}
+
+// Whatever the helper does, the caller gets a message and nothing waits past the limit.
+TEST(EspeakSynth, HelperThatFailsOrHangsGivesAMessage) {
+    QTemporaryDir folder;
+    struct Case {
+        const char* name;
+        const char* script;  // empty: no such program
+        const char* message;
+    };
+    const Case cases[] = {
+        {"missing", "", "was not found"},
+        {"crashes", "kill -SEGV $$", "stopped unexpectedly"},
+        {"no voice", "exit 3", "no voice for \"en-us\""},
+        {"fails", "exit 4", "could not speak"},
+        {"never answers", "exec sleep 60", "did not finish in time"},
+        {"stops halfway", "head -c 1001 /dev/zero; exec sleep 60", "did not finish in time"},
+        {"closes its output but stays", "exec 1>&- 0<&-; exec sleep 60", "did not finish in time"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SpeechHelper helper{folder.filePath(QString::fromLatin1(c.name)), 300};
+        if (*c.script) {
+            QFile script(helper.program);
+            ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+            script.write(QByteArray("#!/bin/sh\n") + c.script + "\n");
+            script.close();
+            script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+        const auto audio = synthesizeSpeech(QStringLiteral("hello"), SpeechVoice{}, helper);
+        ASSERT_FALSE(audio.ok());
+        EXPECT_TRUE(audio.error().contains(QString::fromLatin1(c.message))) << audio.error().toStdString();
+        if (!*c.script) {
+            EXPECT_TRUE(audio.error().contains(helper.program)) << audio.error().toStdString();
+        }
+    }
 }
 
 }  // namespace
