@@ -4,6 +4,7 @@
 
 #include <QAudioDevice>
 #include <QAudioOutput>
+#include <QDebug>
 #include <QFile>
 #include <QFileInfo>
 #include <QMediaPlayer>
@@ -74,6 +75,10 @@ bool SoundChannel::isPlaying() {
         return false;
     }
     if (limitMs_ >= 0 && started_.elapsed() > limitMs_) {
+        // Worth a line for whoever looks into a sound that was cut short.
+        qWarning().noquote() << QStringLiteral("A sound was still playing %1 s past its length and %2: %3")
+                                    .arg(kGraceMs / 1000)
+                                    .arg(QLatin1String(kSoundTakenAsEnded), player_->source().toLocalFile());
         stop();
         return false;
     }

@@ -10,6 +10,9 @@ class QMediaPlayer;
 class QTemporaryDir;
 struct WavInfo;
 
+// Part of the warning given when a sound that would not end is taken as ended.
+inline constexpr char kSoundTakenAsEnded[] = "was taken as ended";
+
 // One wave file at a time through Qt Multimedia, with an end that can be polled. Shared by the
 // simple player, the playback devices and the speech output.
 class SoundChannel {
@@ -26,7 +29,7 @@ public:
 
     // True from start() until the sound has ended, failed or was stopped. A sound that outlives
     // its length by several seconds (a stuck media pipeline) counts as ended, so that nobody
-    // waits for it forever.
+    // waits for it forever; a warning with kSoundTakenAsEnded says so.
     bool isPlaying();
 
 private:
