@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
 #include <QFileInfo>
 
 namespace {
@@ -25,13 +24,9 @@ TEST(RealRecording, WithoutAMicrophoneTheRecordingEndsAndNothingIsWritten) {
     if (microphone) GTEST_SKIP() << "this machine has a microphone";
     const QString target = p.path(QStringLiteral("step narration.wav"));
 
-    QElapsedTimer wall;
-    wall.start();
     startRecording();
     stopRecording(target);
-    const qint64 ms = wall.elapsed();
 
-    EXPECT_LT(ms, 3000);
     EXPECT_FALSE(QFileInfo::exists(target));
     EXPECT_TRUE(p.messages.texts.isEmpty());
     EXPECT_EQ(multimedia().openDeviceCount(), 0);

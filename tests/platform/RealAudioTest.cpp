@@ -10,14 +10,25 @@
 
 #include "RealPlatform.h"
 #include "ToneAudio.h"
+#include "WarningLog.h"
 #include "platform/QtWavePlayer.h"
 #include "platform/QtWaveRecorder.h"
+#include "platform/SoundChannel.h"
 #include "platform/WavFile.h"
 
 namespace {
 
+// The real players on this machine. What is checked holds however busy the machine is: a sound
+// lasts at least its length, ends by itself (the player never had to give up on the media
+// framework), and one that is cut off ends long before its own end would come. How long things
+// take is measured in bench/platform_waiting.
 class RealAudioTest : public ::testing::Test {
 protected:
+    void TearDown() override {
+        const QStringList stuck = warnings.containing(QLatin1String(kSoundTakenAsEnded));
+        EXPECT_TRUE(stuck.isEmpty()) << stuck.join(u'\n').toStdString();
+    }
+
     QString tone(const QString& name, double seconds) {
         const QString p = real.path(name);
         EXPECT_TRUE(writeWav(p, toneAudio(seconds)).ok());
@@ -38,16 +49,15 @@ protected:
         return t;
     }
 
+    WarningLog warnings;
     RealPlatform real;
 };
 
-TEST_F(RealAudioTest, PlaybackDevicePlaysAGeneratedSecondToStoppedInAboutItsLength) {
+TEST_F(RealAudioTest, PlaybackDevicePlaysAGeneratedSecondToStopped) {
     const QString path = tone(QStringLiteral("second.wav"), 1.0);
     // The media framework's first use on a fresh machine builds its plugin cache: seconds.
     ASSERT_GE(playOnDevice(path), 0.0) << "the warm-up play never ended";
-    const double seconds = playOnDevice(path);
-    EXPECT_GT(seconds, 0.8);
-    EXPECT_LT(seconds, 2.5);
+    EXPECT_GT(playOnDevice(path), 0.8);  // -1 if it had not stopped within 15 s
 }
 
 TEST_F(RealAudioTest, PlaybackDeviceModeBeforeDuringAndAfterStop) {
@@ -78,16 +88,15 @@ TEST_F(RealAudioTest, FilesThatCannotBePlayedOpenNoDevice) {
 
 TEST_F(RealAudioTest, WavePlayerAsyncSoundsCutEachOffAndStopCutsThem) {
     auto& player = dynamic_cast<QtWavePlayer&>(platform::wavePlayer());
-    const QString longSound = tone(QStringLiteral("long.wav"), 4.0);
+    const QString longSound = tone(QStringLiteral("long.wav"), 30.0);
     const QString shortSound = tone(QStringLiteral("short.wav"), 0.5);
 
     player.playAsync(longSound, false);
     EXPECT_TRUE(player.isPlaying());
     player.playAsync(shortSound, false);
-    // The four-second sound is gone: the player falls silent once the half second has played.
-    const double rest = RealPlatform::waitUntil([&] { return !player.isPlaying(); }, 10);
-    EXPECT_GT(rest, 0.3);
-    EXPECT_LT(rest, 2.0);
+    // The thirty-second sound is gone: the player falls silent once the half second has played
+    // (-1 if it still sounded after 10 s).
+    EXPECT_GT(RealPlatform::waitUntil([&] { return !player.isPlaying(); }, 10), 0.3);
 
     player.playAsync(longSound, false);
     EXPECT_TRUE(player.isPlaying());
@@ -119,18 +128,26 @@ TEST_F(RealAudioTest, WavePlayerSyncWaitsForTheEndOrForAStopFromAHandler) {
     QElapsedTimer t = timer();
     player.playSync(second, false);
     EXPECT_GT(t.elapsed(), 800);
-    EXPECT_LT(t.elapsed(), 2500);
 
     // A handler that runs during the wait (the exit button, say) cuts the sound off.
     t = timer();
     QTimer::singleShot(200, [&player] { player.stop(); });
-    player.playSync(tone(QStringLiteral("long.wav"), 5.0), false);
-    EXPECT_LT(t.elapsed(), 1500);
+    player.playSync(tone(QStringLiteral("long.wav"), 30.0), false);
+    EXPECT_LT(t.elapsed(), 15000) << "the thirty-second sound was not cut off";
 
-    t = timer();
+    // A missing file returns at once, and a looping sound plays once: a guard that would stop it
+    // after ten seconds is not needed.
+    bool guarded = false;
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [&] {
+        guarded = true;
+        player.stop();
+    });
+    guard.start(10000);
     player.playSync(real.path(QStringLiteral("missing.wav")), false);
-    player.playSync(tone(QStringLiteral("looped.wav"), 0.5), true);  // a looping sound still ends
-    EXPECT_LT(t.elapsed(), 2500);
+    player.playSync(tone(QStringLiteral("looped.wav"), 0.5), true);
+    EXPECT_FALSE(guarded);
 }
 
 // A prompt re-recorded under the same name must be heard as it is now, not as it was.
@@ -148,9 +165,7 @@ TEST_F(RealAudioTest, SpeechIsHeardUntilItEndsOrIsStopped) {
     Speech& speech = platform::speech();
     speech.speak(QStringLiteral("this is a test"));
     EXPECT_TRUE(speech.isSpeaking());
-    const double seconds = RealPlatform::waitUntil([&] { return !speech.isSpeaking(); });
-    EXPECT_GT(seconds, 0.5);
-    EXPECT_LT(seconds, 5.0);
+    EXPECT_GT(RealPlatform::waitUntil([&] { return !speech.isSpeaking(); }), 0.5);  // -1 after 15 s
 
     speech.speak(QStringLiteral("Put the cereal in the bowl, then pour the milk, then eat it with a spoon."));
     RealPlatform::waitUntil([] { return false; }, 0.3);
@@ -170,9 +185,8 @@ TEST_F(RealAudioTest, SpeechIsHeardUntilItEndsOrIsStopped) {
     EXPECT_GE(RealPlatform::waitUntil([&] { return !speech.isSpeaking(); }, 5), 0.0);
 }
 
-TEST_F(RealAudioTest, RecorderWithoutMicrophoneFailsQuicklyAndWritesNothing) {
+TEST_F(RealAudioTest, RecorderWithoutMicrophoneFailsAndWritesNothing) {
     if (!QMediaDevices::audioInputs().isEmpty()) GTEST_SKIP() << "this machine has a microphone";
-    const QElapsedTimer t = timer();
     auto recorder = platform::audioDevices().openRecorder();
     ASSERT_TRUE(recorder);
     EXPECT_FALSE(recorder->start());
@@ -182,7 +196,6 @@ TEST_F(RealAudioTest, RecorderWithoutMicrophoneFailsQuicklyAndWritesNothing) {
     recorder->close();
     EXPECT_FALSE(QFile::exists(target));
     EXPECT_EQ(QDir(real.folder.path()).entryList(QDir::Files), QStringList());
-    EXPECT_LT(t.elapsed(), 3000);
 }
 
 TEST(RecordedBytes, EverySampleFormatBecomes16Bit) {

@@ -44,10 +44,10 @@ TEST_F(RealMediaPlayerTest, StateFollowsPlayPauseStopAndTheClipsEnd) {
     EXPECT_EQ(player->state(), State::Stopped);
 
     player->play();
+    // -1 if it still played after 15 s (the first use of the media framework may take seconds).
     const double seconds = RealPlatform::waitUntil([&] { return player->state() != State::Playing; });
     EXPECT_EQ(player->state(), State::Stopped);
     EXPECT_GT(seconds, 0.5);
-    EXPECT_LT(seconds, 10.0);  // the first use of the media framework may take a few seconds
 }
 
 TEST_F(RealMediaPlayerTest, PictureSitsInTheGivenRectangleAndOutlivesItsWindowSafely) {

@@ -12,6 +12,7 @@ public:
     void doEvents() override { real_.doEvents(); }
     void waitEvents() override {
         real_.waitEvents();
+        ++passes;
         if (started_.hasExpired(limitMs_)) {
             ++hits;
             ExitRequested = 1;
@@ -19,6 +20,7 @@ public:
     }
     void restart() { started_.start(); }
     int hits = 0;
+    long passes = 0;
 
 private:
     EventPump& real_;
@@ -57,3 +59,5 @@ bool RealAudio::available() const {
 void RealAudio::restartDeadline() { impl_->pump.restart(); }
 
 int RealAudio::deadlineHits() const { return impl_->pump.hits; }
+
+long RealAudio::waitingPasses() const { return impl_->pump.passes; }

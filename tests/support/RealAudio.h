@@ -27,6 +27,9 @@ public:
     // Waiting passes that ran into the deadline.
     int deadlineHits() const;
 
+    // Waiting passes so far.
+    long waitingPasses() const;
+
 private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
