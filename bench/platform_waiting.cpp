@@ -3,7 +3,12 @@
 //  - one doEvents() with nothing pending: target well under a millisecond; and a 300-step glide
 //    that moves a widget one pixel and calls doEvents() per step;
 //  - waiting on a 2-second WAV through a playback device polled with waitEvents: target under 5%;
-//  - synthesizing a short sentence (the speech's delay before it is heard).
+//  - synthesizing a short sentence (the speech's delay before it is heard), and 200 texts spoken
+//    from four threads at once while a sound plays;
+//  - how long the real players take where the tests only check what holds on any machine: a 1 s
+//    WAV on a playback device and on the simple player, a stop from a handler 200 ms into a
+//    sound, a long sound replaced by a half-second one, a short text spoken to its end, a 1 s clip
+//    in the media player, the recorder without a microphone.
 // CPU figures are the whole process (every thread, the media framework's included) over wall time.
 
 #include <benchmark/benchmark.h>
@@ -13,10 +18,16 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <atomic>
+#include <thread>
+#include <vector>
 
 #include "ToneAudio.h"
 #include "platform/EspeakSynth.h"
+#include "platform/MediaPlayer.h"
 #include "platform/QtEventPump.h"
+#include "platform/QtWavePlayer.h"
 #include "platform/Services.h"
 #include "platform/WavFile.h"
 
@@ -38,6 +49,10 @@ double cpuPercentOf(F&& run, double& wallSeconds) {
     run();
     wallSeconds = static_cast<double>(wall.nsecsElapsed()) / 1e9;
     return 100.0 * (cpuSeconds() - before) / wallSeconds;
+}
+
+double secondsOf(const QElapsedTimer& t) {
+    return static_cast<double>(t.nsecsElapsed()) / 1e9;
 }
 
 struct RealPlatformForBench {
@@ -146,6 +161,92 @@ void BM_SynthesizeShortSentence(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SynthesizeShortSentence)->Unit(benchmark::kMillisecond);
+
+void BM_SynthesizeFromFourThreadsWhileASoundPlays(benchmark::State& state) {
+    auto& p = realPlatform();
+    const QString path = p.folder.filePath(QStringLiteral("background.wav"));
+    if (!writeWav(path, toneAudio(2.0))) state.SkipWithError("cannot write the sound");
+    platform::wavePlayer().playAsync(path, true);
+    constexpr int kThreads = 4, kTexts = 50;
+    for (auto _ : state) {
+        QElapsedTimer wall;
+        wall.start();
+        std::vector<std::thread> threads;
+        std::atomic<int> failed{0};
+        for (int t = 0; t < kThreads; ++t) {
+            threads.emplace_back([&failed, t] {
+                for (int i = 0; i < kTexts; ++i) {
+                    if (!synthesizeSpeech(QStringLiteral("Step %1. Put the cup on the table.").arg(t * kTexts + i)))
+                        ++failed;
+                }
+            });
+        }
+        for (auto& thread : threads) thread.join();
+        state.counters["wall_s"] = secondsOf(wall);
+        state.counters["ms_per_text"] = 1000 * secondsOf(wall) / (kThreads * kTexts);
+        if (failed > 0) state.SkipWithError("a text was not spoken");
+    }
+    platform::wavePlayer().stop();
+}
+BENCHMARK(BM_SynthesizeFromFourThreadsWhileASoundPlays)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+
+// Pumps waiting passes until done() holds; the seconds it took.
+template <typename F>
+double secondsUntil(F&& done) {
+    QElapsedTimer t;
+    t.start();
+    while (!done() && !t.hasExpired(30000)) platform::pump().waitEvents();
+    return secondsOf(t);
+}
+
+void BM_RealPlayerTimes(benchmark::State& state) {
+    auto& p = realPlatform();
+    const QString second = p.folder.filePath(QStringLiteral("second.wav"));
+    const QString half = p.folder.filePath(QStringLiteral("half.wav"));
+    const QString longer = p.folder.filePath(QStringLiteral("thirty.wav"));
+    if (!writeWav(second, toneAudio(1.0)) || !writeWav(half, toneAudio(0.5)) || !writeWav(longer, toneAudio(30.0))) {
+        state.SkipWithError("cannot write the sounds");
+    }
+    auto& player = dynamic_cast<QtWavePlayer&>(platform::wavePlayer());
+    player.playSync(half, false);  // warm-up
+    for (auto _ : state) {
+        auto device = platform::audioDevices().openPlayback(second);
+        if (!device) state.SkipWithError("no playback device");
+        if (!device) break;
+        device->play();
+        state.counters["device_1s_wav_s"] = secondsUntil([&] { return device->mode() != QStringLiteral("playing"); });
+
+        QElapsedTimer t;
+        t.start();
+        player.playSync(second, false);
+        state.counters["playsync_1s_wav_s"] = secondsOf(t);
+
+        QTimer::singleShot(200, [&player] { player.stop(); });
+        t.start();
+        player.playSync(longer, false);
+        state.counters["stopped_at_200ms_returns_s"] = secondsOf(t);
+
+        player.playAsync(longer, false);
+        player.playAsync(half, false);
+        state.counters["replaced_by_half_second_silent_s"] = secondsUntil([&] { return !player.isPlaying(); });
+
+        platform::speech().speak(QStringLiteral("this is a test"));
+        state.counters["speech_this_is_a_test_s"] = secondsUntil([] { return !platform::speech().isSpeaking(); });
+
+        auto clip = platform::mediaPlayers().create();
+        clip->load(second);
+        clip->play();
+        state.counters["media_player_1s_clip_s"] =
+            secondsUntil([&] { return clip->state() != MediaPlayer::State::Playing; });
+
+        t.start();
+        auto recorder = platform::audioDevices().openRecorder();
+        if (recorder && recorder->start()) recorder->save(p.folder.filePath(QStringLiteral("recorded.wav")));
+        if (recorder) recorder->close();
+        state.counters["recorder_start_and_save_s"] = secondsOf(t);
+    }
+}
+BENCHMARK(BM_RealPlayerTimes)->Iterations(3)->Unit(benchmark::kSecond)->UseRealTime();
 
 }  // namespace
 
