@@ -34,9 +34,15 @@ bool SoundChannel::start(const QString& path, bool loop) {
     if (playable.isEmpty()) return false;
     limitMs_ = loop ? -1 : info->frames * 1000 / info->sampleRate + kGraceMs;
     const QUrl url = QUrl::fromLocalFile(QFileInfo(playable).absoluteFilePath());
-    // Always a fresh source: given the same name again, the player would keep the file it opened
-    // before, and a prompt recorded anew under that name would still sound as it was.
-    player_->setSource(QUrl());
+    // A fresh player for every sound. Given the same name again, a player would keep the file it
+    // opened before, and a prompt recorded anew under that name would still sound as it was; and
+    // on a busy machine the end of the previous sound sometimes reaches a reused player only after
+    // the next sound has started, which then ends at once (seen about once in forty starts under
+    // full load).
+    player_.reset();
+    output_ = std::make_unique<QAudioOutput>();
+    player_ = std::make_unique<QMediaPlayer>();
+    player_->setAudioOutput(output_.get());
     player_->setSource(url);
     player_->setLoops(loop ? QMediaPlayer::Infinite : 1);
     player_->play();
