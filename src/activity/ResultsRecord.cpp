@@ -221,16 +221,16 @@ QStringList reportRecordLines(const TaskResult& r) {
     QStringList lines{
         QString(49, u'='),
         r.dateStamp,
-        QStringLiteral("Task: ") + r.title,
-        statusSentence(r.finished),
-        QStringLiteral("Access Method: ") + accessMethodText(r.accessMethod, r.scanInterval),
-        QStringLiteral("Steps in Task: ") + QString::number(r.stepCount),
-        QStringLiteral("Number of Incorrect Picture Moves: ") + QString::number(r.incorrectMoves),
+        QStringLiteral("Task: ") + r.TaskTitle,
+        statusSentence(r.TaskFinished),
+        QStringLiteral("Access Method: ") + accessMethodText(r.AccessMethod, r.ScanInterval),
+        QStringLiteral("Steps in Task: ") + QString::number(r.StepCount),
+        QStringLiteral("Number of Incorrect Picture Moves: ") + QString::number(r.IncorrectMoves),
         QStringLiteral("Number of jump started steps: ") + QString::number(r.jumpStartedSteps),
     };
-    if (r.finished) {
+    if (r.TaskFinished) {
         lines.append(QStringLiteral("Percent Accuracy: ") +
-                     QString::number(percentAccuracy(r.stepCount, r.incorrectMoves)) + u'%');
+                     QString::number(percentAccuracy(r.StepCount, r.IncorrectMoves)) + u'%');
     }
     lines.append(QStringLiteral("Task Time = ") + taskTimeText(r.taskSeconds));
     return lines;
@@ -258,14 +258,14 @@ QString spreadsheetField(const QString& text) {
 QString spreadsheetRow(const TaskResult& r) {
     const QStringList fields{
         spreadsheetField(r.dateStamp),
-        spreadsheetField(r.title),
-        spreadsheetField(statusSentence(r.finished)),
-        spreadsheetField(accessMethodText(r.accessMethod, r.scanInterval)),
-        spreadsheetField(QString::number(r.stepCount)),
-        spreadsheetField(QString::number(r.incorrectMoves)),
+        spreadsheetField(r.TaskTitle),
+        spreadsheetField(statusSentence(r.TaskFinished)),
+        spreadsheetField(accessMethodText(r.AccessMethod, r.ScanInterval)),
+        spreadsheetField(QString::number(r.StepCount)),
+        spreadsheetField(QString::number(r.IncorrectMoves)),
         spreadsheetField(QString::number(r.jumpStartedSteps)),
-        r.finished ? spreadsheetField(QString::number(percentAccuracy(r.stepCount, r.incorrectMoves)) + u'%')
-                   : QStringLiteral("?"),
+        r.TaskFinished ? spreadsheetField(QString::number(percentAccuracy(r.StepCount, r.IncorrectMoves)) + u'%')
+                       : QStringLiteral("?"),
         spreadsheetField(taskTimeText(r.taskSeconds)),
     };
     QString row;
@@ -293,7 +293,7 @@ void PendingResults::set(const QString& student, const PendingRecords& records) 
 }
 
 Status recordResults(const QString& folder, const TaskResult& result, PendingResults& pending) {
-    if (result.pictureMoves == 0) return {};
+    if (result.PictureMoves == 0) return {};
     if (result.student == kTeacher || result.student.isEmpty()) return {};
     return writeWithPending(folder, result.student, withLineEnds(reportRecordLines(result)),
                             textLine(spreadsheetRow(result)), pending);

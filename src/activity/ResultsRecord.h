@@ -21,14 +21,14 @@
 
 // One task as the result files record it. The caller measures the time on a monotonic clock.
 struct TaskResult {
-    QString student;        // file names are this name plus an extension
-    QString title;          // the task's title
-    int stepCount = 0;      // N
-    bool finished = false;  // solved (the reward follows), or left with Exit
-    int incorrectMoves = 0;
-    int pictureMoves = 0;      // 0: nothing is recorded
-    int accessMethod = 0;      // 1..5
-    int scanInterval = 0;      // seconds, for timed scanning
+    QString student;            // file names are this name plus an extension
+    QString TaskTitle;          // the task's title
+    int StepCount = 0;          // N
+    bool TaskFinished = false;  // solved (the reward follows), or left with Exit
+    int IncorrectMoves = 0;
+    int PictureMoves = 0;      // 0: nothing is recorded
+    int AccessMethod = 0;      // 1..5
+    int ScanInterval = 0;      // seconds, for timed scanning
     int jumpStartedSteps = 0;  // see jumpStartedSteps()
     double taskSeconds = 0.0;  // time spent on the task
     QString dateStamp;         // see dateStamp() / currentDateStamp()

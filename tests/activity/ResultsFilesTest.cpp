@@ -13,12 +13,12 @@ namespace {
 TaskResult task(const QString& title, bool finished = true) {
     TaskResult r;
     r.student = QStringLiteral("Ann");
-    r.title = title;
-    r.stepCount = 3;
-    r.finished = finished;
-    r.incorrectMoves = 1;
-    r.pictureMoves = 4;
-    r.accessMethod = 2;
+    r.TaskTitle = title;
+    r.StepCount = 3;
+    r.TaskFinished = finished;
+    r.IncorrectMoves = 1;
+    r.PictureMoves = 4;
+    r.AccessMethod = 2;
     r.taskSeconds = 30;
     r.dateStamp = QStringLiteral("3/7/26 09:05 AM");
     return r;
@@ -57,7 +57,7 @@ TEST(ResultsFiles, NoMoveAndTheTeacherWriteNothing) {
     TestPlatform platform;
     PendingResults pending;
     TaskResult noMove = task(QStringLiteral("Washing"), false);
-    noMove.pictureMoves = 0;
+    noMove.PictureMoves = 0;
     EXPECT_TRUE(recordResults(platform.folder.path(), noMove, pending).ok());
     TaskResult teacher = task(QStringLiteral("Washing"));
     teacher.student = QStringLiteral("teacher");

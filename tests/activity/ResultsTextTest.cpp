@@ -105,13 +105,13 @@ TEST(ResultsText, JumpStartedStepsCountOnlyTheTaskLength) {
 TaskResult finishedTask() {
     TaskResult r;
     r.student = QStringLiteral("Ann");
-    r.title = QStringLiteral("Brushing Teeth");
-    r.stepCount = 4;
-    r.finished = true;
-    r.incorrectMoves = 2;
-    r.pictureMoves = 6;
-    r.accessMethod = 3;
-    r.scanInterval = 4;
+    r.TaskTitle = QStringLiteral("Brushing Teeth");
+    r.StepCount = 4;
+    r.TaskFinished = true;
+    r.IncorrectMoves = 2;
+    r.PictureMoves = 6;
+    r.AccessMethod = 3;
+    r.ScanInterval = 4;
     r.jumpStartedSteps = 1;
     r.taskSeconds = 65.4;
     r.dateStamp = QStringLiteral("3/7/26 09:05 AM");
@@ -137,10 +137,10 @@ TEST(ResultsText, AFinishedTaskGivesTenReportLines) {
 
 TEST(ResultsText, AnUnfinishedTaskHasNoAccuracyAndZerosWrittenOut) {
     TaskResult r = finishedTask();
-    r.finished = false;
-    r.incorrectMoves = 0;
+    r.TaskFinished = false;
+    r.IncorrectMoves = 0;
     r.jumpStartedSteps = 0;
-    r.accessMethod = 2;
+    r.AccessMethod = 2;
     const QStringList expected{
         QStringLiteral("================================================="),
         QStringLiteral("3/7/26 09:05 AM"),
@@ -188,7 +188,7 @@ TEST(ResultsText, TitlesStayOneSpreadsheetField) {
         EXPECT_EQ(spreadsheetField(QString::fromLatin1(title)), QString::fromLatin1(field)) << title;
     }
     TaskResult r = finishedTask();
-    r.title = QStringLiteral("Salt, pepper, and eggs");
+    r.TaskTitle = QStringLiteral("Salt, pepper, and eggs");
     EXPECT_TRUE(spreadsheetRow(r).startsWith(QStringLiteral("\"3/7/26 09:05 AM\",\"Salt, pepper, and eggs\",\"The")));
 }
 
