@@ -9,7 +9,7 @@
 
 #include "TestPlatform.h"
 
-#include <QApplication>
+#include "BenchmarkMain.h"
 
 #include <benchmark/benchmark.h>
 
@@ -71,11 +71,4 @@ BENCHMARK(BM_ListTasksAndPictures)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return runBenchmarks(argc, argv); }

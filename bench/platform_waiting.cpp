@@ -11,10 +11,11 @@
 //    in the media player, the recorder without a microphone.
 // CPU figures are the whole process (every thread, the media framework's included) over wall time.
 
+#include "BenchmarkMain.h"
+
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QTemporaryDir>
@@ -250,12 +251,4 @@ BENCHMARK(BM_RealPlayerTimes)->Iterations(3)->Unit(benchmark::kSecond)->UseRealT
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return runBenchmarks(argc, argv); }

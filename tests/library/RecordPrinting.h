@@ -3,12 +3,13 @@
 #include "library/PictureFile.h"
 #include "library/TaskFile.h"
 
+#include "QtPrinting.h"
+
 #include <QStringList>
 
 #include <ostream>
 
-// Readable texts and records in failure messages.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+// Readable records in failure messages.
 
 inline void PrintTo(const TaskRecord& t, std::ostream* os) {
     QStringList steps;

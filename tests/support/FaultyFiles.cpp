@@ -27,6 +27,43 @@ Status HalfWritingFileSystem::copy(const QString& source, const QString& destina
     return writeHalf(destination, *data);
 }
 
+bool FailingChangeFileSystem::failsNow(const QString& target) {
+    ++changes;
+    changed.append(target);
+    const bool fails = changes == failAt || (crash && failAt > 0 && changes > failAt);
+    if (fails) failedChanges.append(target);
+    return fails;
+}
+
+Result<QByteArray> FailingChangeFileSystem::readAll(const QString& path) {
+    if (unreadable.contains(path)) return Error{QStringLiteral("%1 cannot be read: Permission denied").arg(path)};
+    return LocalFileSystem::readAll(path);
+}
+
+Status FailingChangeFileSystem::writeAtomic(const QString& path, const QByteArray& data) {
+    if (failsNow(path)) {
+        // After a crash nothing at all is written any more.
+        if (crash && changes > failAt)
+            return Error{QStringLiteral("%1 cannot be written: the program has stopped").arg(path)};
+        return writeHalf(path, data);
+    }
+    return LocalFileSystem::writeAtomic(path, data);
+}
+
+bool FailingChangeFileSystem::remove(const QString& path) {
+    if (failsNow(path)) return false;
+    return LocalFileSystem::remove(path);
+}
+
+Status FailingChangeFileSystem::copy(const QString& source, const QString& destination) {
+    if (failsNow(destination)) {
+        auto data = readAll(source);
+        if (!data) return Error{data.error()};
+        return writeHalf(destination, *data);
+    }
+    return LocalFileSystem::copy(source, destination);
+}
+
 InstalledFileSystem::InstalledFileSystem(FileSystem& files) : previous_(platform::services().files) {
     Services s = platform::services();
     s.files = &files;

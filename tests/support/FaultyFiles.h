@@ -18,6 +18,29 @@ public:
     QStringList failedWrites;  // the targets, in order
 };
 
+// The real file system, except that the change (writeAtomic, copy or remove) numbered failAt,
+// counting from 1, fails: a write leaves half its bytes in a sibling file and reports a full disk,
+// a removal removes nothing. With crash set the program counts as dead from there on: every later
+// change fails too and nothing more reaches the disk. Reads of the paths in unreadable fail.
+class FailingChangeFileSystem : public LocalFileSystem {
+public:
+    Result<QByteArray> readAll(const QString& path) override;
+    Status writeAtomic(const QString& path, const QByteArray& data) override;
+    bool remove(const QString& path) override;
+    Status copy(const QString& source, const QString& destination) override;
+
+    int failAt = 0;
+    bool crash = false;
+    QStringList unreadable;
+
+    int changes = 0;            // changes asked for so far
+    QStringList changed;        // their targets, in order
+    QStringList failedChanges;  // the targets of those that failed
+
+private:
+    bool failsNow(const QString& target);
+};
+
 // Makes files the installed file system for its lifetime.
 class InstalledFileSystem {
 public:
