@@ -1,6 +1,7 @@
 #pragma once
 
-#include "students/StudentOptions.h"
+#include "core/StudentOptions.h"
+#include "core/TaskLimits.h"
 
 #include <QColor>
 #include <QString>
@@ -35,7 +36,6 @@ inline std::int16_t ChosenTaskCount = 0;
 inline float ActivityStartTime = 0.0f;  // seconds since midnight
 
 // The task the activity has loaded; steps 1..StepCount, entry 0 unused.
-inline constexpr int kMaxSteps = 10;
 struct LoadedTask {
     std::int16_t StepCount = 0;
     QString TaskTitle;
@@ -63,6 +63,11 @@ inline std::int16_t ExitEarlyRequested = 0;
 inline std::int16_t WaitingForSound = 0;
 inline std::int16_t ScanRequested = 0;
 inline std::int16_t SelectRequested = 0;
+
+// The category list while it is sorted: entries 1..kMaxCategories; the first empty entry ends
+// it. Entry 0 unused.
+inline constexpr int kMaxCategories = 1000;
+inline std::array<QString, kMaxCategories + 1> CategoryTable{};
 
 // Puts every shared value back to its start-of-program state (tests use it between cases).
 void resetGlobvars();

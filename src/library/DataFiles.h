@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/LineReader.h"
-#include "platform/Result.h"
+#include "core/LineReader.h"
+#include "core/Result.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,7 +1,7 @@
 #include "library/LibraryChecks.h"
 
 #include "app/Globvars.h"
-#include "app/LineReader.h"
+#include "core/LineReader.h"
 #include "library/DataFiles.h"
 #include "library/FileIds.h"
 #include "library/PathHelpers.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "library/DataFiles.h"
-#include "platform/Result.h"
+#include "core/Result.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,7 +1,7 @@
 #include "library/TaskFile.h"
 
-#include "app/LineReader.h"
-#include "app/TextFormat.h"
+#include "core/LineReader.h"
+#include "core/TextFormat.h"
 #include "library/PathHelpers.h"
 
 namespace {

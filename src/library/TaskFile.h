@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/Globvars.h"
+#include "core/TaskLimits.h"
 #include "library/DataFiles.h"
-#include "platform/Result.h"
+#include "core/Result.h"
 
 #include <QByteArray>
 #include <QString>
@@ -18,8 +18,6 @@
 //   5..N+4   StepFileName[1..N] (bare picture file names; "None" for an empty slot)
 //   N+5      TaskId (decimal digits)
 //   N+6      TaskIntroFile ("intro_" + TaskId + ".wav" or "None")
-inline constexpr int kMinStepCount = 2;
-inline constexpr int kMaxStepCount = kMaxSteps;
 
 struct TaskRecord {
     std::int16_t StepCount = 0;

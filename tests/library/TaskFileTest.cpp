@@ -2,6 +2,7 @@
 
 #include "RecordPrinting.h"
 #include "TestPlatform.h"
+#include "app/Globvars.h"
 
 #include <QDir>
 
