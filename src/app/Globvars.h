@@ -8,6 +8,9 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
+
+class MultimediaCommands;
 
 // The process-wide state that the windows share. One thread uses it; a window acts only while
 // it is the one in use, so nothing is locked.
@@ -69,5 +72,13 @@ inline std::int16_t SelectRequested = 0;
 inline constexpr int kMaxCategories = 1000;
 inline std::array<QString, kMaxCategories + 1> CategoryTable{};
 
-// Puts every shared value back to its start-of-program state (tests use it between cases).
+// The multimedia command interpreter behind multimedia() (audio/MultimediaCommands.h), made on
+// its first use. It holds the devices the windows opened, which are Qt Multimedia objects, so it
+// must go before the application object does: resetGlobvars destroys it. (A shared_ptr only so
+// that this file need not know the type.)
+inline std::shared_ptr<MultimediaCommands> MultimediaInterpreter;
+
+// Puts every shared value back to its start-of-program state and destroys the multimedia
+// interpreter with every device it holds open. Tests call it between cases; main() calls it
+// before the application object goes. The window registry has its own reset (resetForms).
 void resetGlobvars();
