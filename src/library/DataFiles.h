@@ -40,6 +40,11 @@ auto readParsedFile(const QString& name, Parse parse) -> decltype(parse(QByteArr
     return record;
 }
 
+// An id goes into file names ("generated_task_" + id + ".tsk", "pic_" + id + ".wav"): it must
+// be one or more decimal digits. An empty id would be part of every file name. what names the
+// id in the message.
+Status checkFileId(const QString& id, const QString& what);
+
 // Replaces a data file given by its stored name or path with data, atomically.
 Status writeDataFile(const QString& name, const QByteArray& data);
 

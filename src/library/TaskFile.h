@@ -56,9 +56,9 @@ inline constexpr TaskReadPlan editor{LineUse::Whole, LineUse::Whole, LineUse::Wh
 // The duplicate check: count, title, category.
 inline constexpr TaskReadPlan duplicateCheck{LineUse::Whole, LineUse::Whole, LineUse::NotRead,
                                              LineUse::NotRead, LineUse::NotRead, LineUse::NotRead};
-// The picture use check: count and step names.
+// The picture use check: count and step names, the step names read as the activity reads them.
 inline constexpr TaskReadPlan useCheck{LineUse::Skip, LineUse::Skip, LineUse::Skip,
-                                       LineUse::Whole, LineUse::NotRead, LineUse::NotRead};
+                                       LineUse::Field, LineUse::NotRead, LineUse::NotRead};
 // Deleting a task: count and id.
 inline constexpr TaskReadPlan deletion{LineUse::Skip, LineUse::Skip, LineUse::Skip,
                                        LineUse::Skip, LineUse::Whole, LineUse::NotRead};
@@ -72,8 +72,8 @@ Result<TaskRecord> parseTask(const QByteArray& bytes, const TaskReadPlan& plan);
 Result<TaskRecord> readTaskFile(const QString& name, const TaskReadPlan& plan);
 
 // The bytes of a task file, or why the record cannot be stored (a step count outside 2 to 10, a
-// line break in a text, a comma or leading quote in a value read back as a field). Empty
-// optional values are written as "None".
+// line break in a text, a comma or leading quote in a value read back as a field, an id that is
+// not a number). Empty optional values are written as "None".
 Result<QByteArray> formatTask(const TaskRecord& task);
 
 // Replaces the task file of a stored name or path with the record, atomically.
