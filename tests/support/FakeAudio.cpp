@@ -2,6 +2,8 @@
 
 #include "FakeClock.h"
 
+#include "platform/Services.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
@@ -9,6 +11,13 @@
 void FakeWavePlayer::playSync(const QString& path, bool loop) {
     log.append(QStringLiteral("sync ") + path + (loop ? QStringLiteral(" loop") : QString()));
     current.clear();
+    const auto listed = durations.find(path);
+    const double seconds = listed == durations.end() ? 0.0 : listed->second;
+    const double start = clock_.monotonicSeconds();
+    playingSync = path;
+    platform::pump().waitWithoutInput(
+        [&] { return playingSync != path || clock_.monotonicSeconds() - start >= seconds; });
+    playingSync.clear();
 }
 
 void FakeWavePlayer::playAsync(const QString& path, bool loop) {
@@ -19,6 +28,7 @@ void FakeWavePlayer::playAsync(const QString& path, bool loop) {
 void FakeWavePlayer::stop() {
     log.append(QStringLiteral("stop"));
     current.clear();
+    playingSync.clear();
 }
 
 class FakePlaybackDevice : public PlaybackDevice {

@@ -12,15 +12,24 @@ public:
     void doEvents() override { real_.doEvents(); }
     void waitEvents() override {
         real_.waitEvents();
+        checkDeadline();
+    }
+    void waitEventsHoldingInput() override {
+        real_.waitEventsHoldingInput();
+        checkDeadline();
+    }
+    void releaseInput() override { real_.releaseInput(); }
+    void restart() { started_.start(); }
+    int hits = 0;
+
+private:
+    void checkDeadline() {
         if (started_.hasExpired(limitMs_)) {
             ++hits;
             ExitRequested = 1;
         }
     }
-    void restart() { started_.start(); }
-    int hits = 0;
 
-private:
     EventPump& real_;
     qint64 limitMs_;
     QElapsedTimer started_;

@@ -37,7 +37,7 @@ public:
     ScriptedPump pump;
     FakeScreen screen;
     ScriptedMessageBoxes messages;
-    FakeWavePlayer wave;
+    FakeWavePlayer wave{clock};
     FakeAudioDevices audio{clock};
     FakeSpeech speech;
     FakeMediaPlayers media{clock};
