@@ -6,10 +6,12 @@
 #include <QPainter>
 #include <QPainterPath>
 
-QImage readPicture(const QString& path) {
+Result<QImage> readPicture(const QString& path) {
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
-    return reader.read();
+    QImage image = reader.read();
+    if (image.isNull()) return Error{QStringLiteral("The picture %1 cannot be shown: %2").arg(path, reader.errorString())};
+    return image;
 }
 
 PictureBox::PictureBox(QWidget* parent, const QString& name) : QWidget(parent) {
@@ -17,11 +19,12 @@ PictureBox::PictureBox(QWidget* parent, const QString& name) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-bool PictureBox::loadPicture(const QString& path) {
-    QImage image = readPicture(path);
-    path_ = image.isNull() ? QString() : path;
-    setPicture(image);
-    return !image.isNull();
+Status PictureBox::loadPicture(const QString& path) {
+    auto image = readPicture(path);
+    path_ = image ? path : QString();
+    setPicture(image ? *image : QImage());
+    if (!image) return Error{image.error()};
+    return {};
 }
 
 void PictureBox::setPicture(const QImage& image) {
@@ -76,9 +79,11 @@ PictureButton::PictureButton(QWidget* parent, const QString& name, const QString
     setFocusPolicy(Qt::StrongFocus);
 }
 
-bool PictureButton::loadPicture(const QString& path) {
-    setPicture(readPicture(path));
-    return !image_.isNull();
+Status PictureButton::loadPicture(const QString& path) {
+    auto image = readPicture(path);
+    setPicture(image ? *image : QImage());
+    if (!image) return Error{image.error()};
+    return {};
 }
 
 void PictureButton::setPicture(const QImage& image) {

@@ -109,14 +109,14 @@ MciError MultimediaCommands::run(const QStringList& words, QString* reply) {
     if (is(verb, u"set")) return setRecordingFormat(words);
     if (is(verb, u"record")) {
         if (words.size() != 2) return MciUnknownCommand;
-        device.recording = device.recorder->start();
+        device.recording = device.recorder->start().ok();
         return device.recording ? MciOk : MciDeviceFailed;
     }
     // save ALIAS "PATH"
     if (words.size() != 3) return MciUnknownCommand;
     const QString path = absoluteMediaPath(unquoted(words[2]));
     if (path.isEmpty()) return MciCannotOpen;
-    return device.recorder->save(path) ? MciOk : MciDeviceFailed;
+    return device.recorder->save(path).ok() ? MciOk : MciDeviceFailed;
 }
 
 MciError MultimediaCommands::open(const QStringList& words) {

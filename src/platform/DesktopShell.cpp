@@ -5,12 +5,14 @@
 #include <QProcess>
 #include <QUrl>
 
-bool DesktopShell::open(const QString& pathOrUrl) {
+Status DesktopShell::open(const QString& pathOrUrl) {
     const QUrl url = QFileInfo::exists(pathOrUrl) ? QUrl::fromLocalFile(QFileInfo(pathOrUrl).absoluteFilePath())
                                                   : QUrl::fromUserInput(pathOrUrl);
-    return QDesktopServices::openUrl(url);
+    if (QDesktopServices::openUrl(url)) return {};
+    return Error{QStringLiteral("%1 could not be opened: no program on this computer opens it.").arg(pathOrUrl)};
 }
 
-bool DesktopShell::startProgram(const QString& program, const QStringList& arguments) {
-    return QProcess::startDetached(program, arguments);
+Status DesktopShell::startProgram(const QString& program, const QStringList& arguments) {
+    if (QProcess::startDetached(program, arguments)) return {};
+    return Error{QStringLiteral("The program %1 could not be started.").arg(program)};
 }

@@ -56,7 +56,12 @@ Status LocalFileSystem::writeAtomic(const QString& path, const QByteArray& data)
     return {};
 }
 
-bool LocalFileSystem::remove(const QString& path) { return QFile::remove(path); }
+Status LocalFileSystem::remove(const QString& path) {
+    QFile file(path);
+    if (!file.exists()) return Error{QStringLiteral("%1 cannot be deleted: there is no such file.").arg(path)};
+    if (!file.remove()) return Error{QStringLiteral("%1 cannot be deleted: %2").arg(path, file.errorString())};
+    return {};
+}
 
 Status LocalFileSystem::copy(const QString& source, const QString& destination) {
     QFile in(source);
@@ -93,4 +98,7 @@ Status LocalFileSystem::copy(const QString& source, const QString& destination) 
 
 QString LocalFileSystem::currentDir() { return QDir::currentPath(); }
 
-bool LocalFileSystem::setCurrentDir(const QString& path) { return QDir::setCurrent(path); }
+Status LocalFileSystem::setCurrentDir(const QString& path) {
+    if (QDir::setCurrent(path)) return {};
+    return Error{QStringLiteral("The folder %1 cannot be made the working folder.").arg(path)};
+}

@@ -25,12 +25,12 @@ public:
         delete video_.data();  // gone already if the window that held it was closed first
     }
 
-    bool load(const QString& path) override {
+    Status load(const QString& path) override {
         // Cleared first, so that a clip replaced under the same name is opened anew.
         player_.setSource(QUrl());
-        if (!QFileInfo(path).isFile()) return false;
+        if (!QFileInfo(path).isFile()) return Error{QStringLiteral("The clip %1 does not exist.").arg(path)};
         player_.setSource(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
-        return true;
+        return {};
     }
 
     void play() override {

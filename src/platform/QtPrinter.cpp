@@ -80,20 +80,22 @@ void QtPrinter::newPage() {
     }
 }
 
-QString QtPrinter::endDocument() {
-    if (ended_) return QStringLiteral("The document was already finished.");
+Result<QString> QtPrinter::endDocument() {
+    if (ended_) return Error{QStringLiteral("The document was already finished.")};
     // A document with nothing on it is still one (blank) page, as the teacher asked for a print.
     painter();
-    if (!problem_.isEmpty()) return problem_;
+    if (!problem_.isEmpty()) return Error{problem_};
     ended_ = true;
     if (!painter_->end()) {
-        return pdfPath_.isEmpty()
-                   ? QStringLiteral("The page could not be sent to the printer %1.").arg(printer_.printerName())
-                   : QStringLiteral("No printer is set up, and %1 cannot be written.").arg(pdfPath_);
+        return Error{pdfPath_.isEmpty()
+                         ? QStringLiteral("The page could not be sent to the printer %1.").arg(printer_.printerName())
+                         : QStringLiteral("No printer is set up, and %1 cannot be written.").arg(pdfPath_)};
     }
-    if (pdfPath_.isEmpty()) return QStringLiteral("The page was sent to the printer %1.").arg(printer_.printerName());
+    if (pdfPath_.isEmpty()) {
+        return QStringLiteral("The page was sent to the printer %1.").arg(printer_.printerName());
+    }
     if (QFileInfo(pdfPath_).size() <= 0) {
-        return QStringLiteral("No printer is set up, and %1 cannot be written.").arg(pdfPath_);
+        return Error{QStringLiteral("No printer is set up, and %1 cannot be written.").arg(pdfPath_)};
     }
     return QStringLiteral("No printer is set up, so the page was saved as %1.").arg(QDir::toNativeSeparators(pdfPath_));
 }

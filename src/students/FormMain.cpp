@@ -99,17 +99,19 @@ void FormMain::showEvent(QShowEvent* event) {
 }
 
 void FormMain::Form_Activate() {
-    platform::files().setCurrentDir(AppFolder);
+    if (Status s = platform::files().setCurrentDir(AppFolder); !s) platform::messages().ok(s.error());
     setWindowTitle(QStringLiteral("Stepwick"));
     // A damaged program-type file is reported and the edition read last (or Kestrel) stays.
     if (Edition == 0) Edition = 1;
     if (Status s = loadEdition(); !s) platform::messages().ok(s.error());
     fillBackgroundColors();
     const QString& logo = Edition == 1 ? kKestrelLogo : kLarkinLogo;
-    ImageBanner->loadPicture(QDir(AppFolder).filePath(logo));
+    // Without its picture the banner stays black and a button shows its caption: the menu
+    // still works, so a missing picture is not worth a message.
+    static_cast<void>(ImageBanner->loadPicture(QDir(AppFolder).filePath(logo)));
     PictureButton* const buttons[7] = {ImageEnter, ImageOptions, ImageQuit, ImageButTask, PicButStudent, ImageUserGuide, ImageCredits};
     for (int i = 0; i < 7; ++i) {
-        buttons[i]->loadPicture(QDir(AppFolder).filePath(kMenuPictures[i]));
+        static_cast<void>(buttons[i]->loadPicture(QDir(AppFolder).filePath(kMenuPictures[i])));
     }
     centreFrame(FrameMain);
     FrameMain->show();
@@ -123,9 +125,9 @@ void FormMain::centreFrame(QWidget* frame) {
 void FormMain::ImageQuit_Click() { QApplication::quit(); }
 
 void FormMain::ImageUserGuide_Click() {
-    platform::shell().open(QDir(AppFolder).filePath(kUserGuideFile));
+    if (Status s = platform::shell().open(QDir(AppFolder).filePath(kUserGuideFile)); !s) platform::messages().ok(s.error());
 }
 
 void FormMain::ImageCredits_Click() {
-    platform::shell().open(QDir(AppFolder).filePath(kCreditsFile));
+    if (Status s = platform::shell().open(QDir(AppFolder).filePath(kCreditsFile)); !s) platform::messages().ok(s.error());
 }

@@ -84,16 +84,19 @@ class FakeRecorder : public WaveRecorder {
 public:
     FakeRecorder(QStringList& log, std::shared_ptr<bool> alive, bool hasMicrophone)
         : log_(log), alive_(std::move(alive)), hasMicrophone_(hasMicrophone) {}
-    bool start() override {
-        if (!*alive_) return false;
+    Status start() override {
+        if (!*alive_) return Error{QStringLiteral("The recorder is gone.")};
         log_.append(QStringLiteral("record"));
         recording_ = hasMicrophone_;
-        return recording_;
+        if (!recording_) return Error{QStringLiteral("No microphone was found.")};
+        return {};
     }
-    bool save(const QString& path) override {
-        if (!*alive_) return false;
+    Status save(const QString& path) override {
+        if (!*alive_) return Error{QStringLiteral("The recorder is gone.")};
         log_.append(QStringLiteral("save ") + path);
-        return recording_ && writeSilentWav(path, 0.5);
+        if (!recording_) return Error{QStringLiteral("Nothing was recorded, so %1 was not written.").arg(path)};
+        if (!writeSilentWav(path, 0.5)) return Error{QStringLiteral("%1 cannot be written.").arg(path)};
+        return {};
     }
     void close() override {
         if (!*alive_) return;
@@ -112,10 +115,11 @@ class FakeMediaPlayer : public MediaPlayer {
 public:
     FakeMediaPlayer(FakeClock& clock, QStringList& log, double duration)
         : clock_(clock), log_(log), duration_(duration) {}
-    bool load(const QString& path) override {
+    Status load(const QString& path) override {
         log_.append(QStringLiteral("load ") + path);
         state_ = State::Stopped;
-        return QFileInfo(path).isFile();
+        if (!QFileInfo(path).isFile()) return Error{QStringLiteral("The clip %1 does not exist.").arg(path)};
+        return {};
     }
     void play() override {
         log_.append(QStringLiteral("play"));

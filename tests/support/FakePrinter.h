@@ -22,13 +22,15 @@ public:
                          .arg(picture.width()).arg(picture.height()));
     }
     void newPage() override { log_->append(QStringLiteral("page")); }
-    QString endDocument() override {
+    Result<QString> endDocument() override {
         log_->append(QStringLiteral("end"));
+        if (!endProblem.isEmpty()) return Error{endProblem};
         return endMessage;
     }
     QSizeF pageSizeTwips() override { return {12240, 15840}; }  // US Letter
 
     QString endMessage = QStringLiteral("printed");
+    QString endProblem;  // when set, the document fails with it
 
 private:
     std::shared_ptr<QStringList> log_;

@@ -85,6 +85,15 @@ TEST_F(FormMainFixture, UserGuideAndCreditsOpenWithTheDesktop) {
     EXPECT_TRUE(p.shell.opened[0].startsWith(AppFolder));
 }
 
+TEST_F(FormMainFixture, ADocumentTheDesktopCannotOpenIsReported) {
+    FormMain* w = show();
+    p.shell.result = false;
+    p.messages.texts.clear();
+    QTest::mouseClick(w->ImageUserGuide, Qt::LeftButton);
+    ASSERT_EQ(p.messages.texts.size(), 1);
+    EXPECT_TRUE(p.messages.texts[0].contains(QStringLiteral("aobj_user_guide.htm"))) << p.messages.texts[0].toStdString();
+}
+
 TEST_F(FormMainFixture, QuitEndsTheEventLoop) {
     FormMain* w = show();
     QTimer::singleShot(0, w, [w] { QTest::mouseClick(w->ImageQuit, Qt::LeftButton); });

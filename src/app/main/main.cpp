@@ -60,7 +60,10 @@ int main(int argc, char** argv) {
 
     RealServices real(QDir(AppFolder).filePath(QStringLiteral("printed")));
     platform::installServices(real.services());
-    platform::files().setCurrentDir(AppFolder);
+    if (Status s = platform::files().setCurrentDir(AppFolder); !s) {
+        reportStartupError(s.error());
+        return 2;
+    }
 
     registerForms();
     showForm(FormId::Main);
