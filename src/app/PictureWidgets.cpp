@@ -1,5 +1,6 @@
 #include "app/PictureWidgets.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
 #include <QMouseEvent>
@@ -10,7 +11,7 @@ Result<QImage> readPicture(const QString& path) {
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     QImage image = reader.read();
-    if (image.isNull()) return Error{QStringLiteral("The picture %1 cannot be shown: %2").arg(path, reader.errorString())};
+    if (image.isNull()) return Error{QCoreApplication::translate("PictureWidgets", "The picture %1 cannot be shown: %2").arg(path, reader.errorString())};
     return image;
 }
 

@@ -6,6 +6,7 @@
 #include "library/PathHelpers.h"
 #include "platform/Services.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 namespace {
@@ -82,11 +83,11 @@ Result<QStringList> readCategoryList() {
 
 Status saveCategory(const QString& category) {
     if (category.isEmpty()) return {};
-    if (Status s = checkStorable(category, LineUse::Whole, QStringLiteral("The category")); !s) return s;
+    if (Status s = checkStorable(category, LineUse::Whole, QCoreApplication::translate("Categories", "The category")); !s) return s;
     auto before = readCategoryList();
     if (!before) return Error{before.error()};
     if (before->size() > kMaxCategories) {
-        return fileError(kCategoryListFile, QStringLiteral("the list holds more than %1 categories; \"%2\" was not added.")
+        return fileError(kCategoryListFile, QCoreApplication::translate("Categories", "the list holds more than %1 categories; \"%2\" was not added.")
                                                 .arg(kMaxCategories)
                                                 .arg(category));
     }
@@ -94,7 +95,7 @@ Status saveCategory(const QString& category) {
     for (int i = 0; i < before->size(); ++i) CategoryTable[i + 1] = before->at(i);
     const QStringList after = tableEntries(insertSortedUnique(category));
     if (!after.contains(category)) {
-        return fileError(kCategoryListFile, QStringLiteral("the list is full (%1 categories); \"%2\" was not added.")
+        return fileError(kCategoryListFile, QCoreApplication::translate("Categories", "the list is full (%1 categories); \"%2\" was not added.")
                                                 .arg(kMaxCategories)
                                                 .arg(category));
     }

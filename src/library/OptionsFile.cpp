@@ -7,6 +7,7 @@
 #include "platform/Services.h"
 #include "library/DefaultOptions.h"
 
+#include <QCoreApplication>
 #include <optional>
 #include <type_traits>
 
@@ -48,7 +49,7 @@ void forEachStoredValue(Record& o, Visit&& visit) {
 // The name must stay a file of AppFolder.
 Status checkStudentName(const QString& fileName) {
     if (fileName.contains(kPathSeparator) || fileName.contains(QChar(0)) || fileName.startsWith(u'.')) {
-        return Error{QStringLiteral("\"%1\" cannot be used as the name of an option file.").arg(fileName)};
+        return Error{QCoreApplication::translate("OptionsFile", "\"%1\" cannot be used as the name of an option file.").arg(fileName)};
     }
     return {};
 }
@@ -108,7 +109,7 @@ Status loadStudentOptions(const QString& studentName) {
     auto bytes = platform::files().readAll(*path);
     if (!bytes) return Error{bytes.error()};
     auto options = parseStudentOptions(*bytes, StudentOptions);
-    if (!options) return Error{fileName + QStringLiteral(", ") + options.error()};
+    if (!options) return Error{QCoreApplication::translate("OptionsFile", "%1, %2").arg(fileName, options.error())};
     StudentOptions = *options;
     return {};
 }

@@ -1,5 +1,6 @@
 #include "platform/LocalFileSystem.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -27,13 +28,13 @@ QStringList LocalFileSystem::list(const QString& folder, const QString& pattern)
 
 Result<QByteArray> LocalFileSystem::readAll(const QString& path) {
     QFile file(path);
-    if (!QFileInfo(path).isFile()) return Error{QStringLiteral("%1 does not exist").arg(path)};
+    if (!QFileInfo(path).isFile()) return Error{QCoreApplication::translate("LocalFileSystem", "%1 does not exist").arg(path)};
     if (!file.open(QIODevice::ReadOnly)) {
-        return Error{QStringLiteral("%1 cannot be read: %2").arg(path, file.errorString())};
+        return Error{QCoreApplication::translate("LocalFileSystem", "%1 cannot be read: %2").arg(path, file.errorString())};
     }
     QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        return Error{QStringLiteral("%1 cannot be read: %2").arg(path, file.errorString())};
+        return Error{QCoreApplication::translate("LocalFileSystem", "%1 cannot be read: %2").arg(path, file.errorString())};
     }
     return data;
 }
@@ -41,57 +42,57 @@ Result<QByteArray> LocalFileSystem::readAll(const QString& path) {
 Status LocalFileSystem::writeAtomic(const QString& path, const QByteArray& data) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        return Error{QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString())};
+        return Error{QCoreApplication::translate("LocalFileSystem", "%1 cannot be written: %2").arg(path, file.errorString())};
     }
     // QSaveFile::commit() does not notice a failed flush of its buffer (a full disk) and would
     // rename an empty sibling over the target, so flush first and check.
     if (file.write(data) != data.size() || !file.flush()) {
         const QString why = file.errorString();
         file.cancelWriting();
-        return Error{QStringLiteral("%1 cannot be written: %2").arg(path, why)};
+        return Error{QCoreApplication::translate("LocalFileSystem", "%1 cannot be written: %2").arg(path, why)};
     }
     if (!file.commit()) {
-        return Error{QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString())};
+        return Error{QCoreApplication::translate("LocalFileSystem", "%1 cannot be written: %2").arg(path, file.errorString())};
     }
     return {};
 }
 
 Status LocalFileSystem::remove(const QString& path) {
     QFile file(path);
-    if (!file.exists()) return Error{QStringLiteral("%1 cannot be deleted: there is no such file.").arg(path)};
-    if (!file.remove()) return Error{QStringLiteral("%1 cannot be deleted: %2").arg(path, file.errorString())};
+    if (!file.exists()) return Error{QCoreApplication::translate("LocalFileSystem", "%1 cannot be deleted: there is no such file.").arg(path)};
+    if (!file.remove()) return Error{QCoreApplication::translate("LocalFileSystem", "%1 cannot be deleted: %2").arg(path, file.errorString())};
     return {};
 }
 
 Status LocalFileSystem::copy(const QString& source, const QString& destination) {
     QFile in(source);
     if (!QFileInfo(source).isFile() || !in.open(QIODevice::ReadOnly)) {
-        return Error{QStringLiteral("%1 cannot be read").arg(source)};
+        return Error{QCoreApplication::translate("LocalFileSystem", "%1 cannot be read").arg(source)};
     }
     QSaveFile out(destination);
     if (!out.open(QIODevice::WriteOnly)) {
-        return Error{QStringLiteral("%1 cannot be written: %2").arg(destination, out.errorString())};
+        return Error{QCoreApplication::translate("LocalFileSystem", "%1 cannot be written: %2").arg(destination, out.errorString())};
     }
     constexpr qint64 kChunk = 1 << 16;
     while (!in.atEnd()) {
         const QByteArray chunk = in.read(kChunk);
         if (in.error() != QFileDevice::NoError) {
             out.cancelWriting();
-            return Error{QStringLiteral("%1 cannot be read: %2").arg(source, in.errorString())};
+            return Error{QCoreApplication::translate("LocalFileSystem", "%1 cannot be read: %2").arg(source, in.errorString())};
         }
         if (out.write(chunk) != chunk.size()) {
             const QString why = out.errorString();
             out.cancelWriting();
-            return Error{QStringLiteral("%1 cannot be written: %2").arg(destination, why)};
+            return Error{QCoreApplication::translate("LocalFileSystem", "%1 cannot be written: %2").arg(destination, why)};
         }
     }
     if (!out.flush()) {
         const QString why = out.errorString();
         out.cancelWriting();
-        return Error{QStringLiteral("%1 cannot be written: %2").arg(destination, why)};
+        return Error{QCoreApplication::translate("LocalFileSystem", "%1 cannot be written: %2").arg(destination, why)};
     }
     if (!out.commit()) {
-        return Error{QStringLiteral("%1 cannot be written: %2").arg(destination, out.errorString())};
+        return Error{QCoreApplication::translate("LocalFileSystem", "%1 cannot be written: %2").arg(destination, out.errorString())};
     }
     return {};
 }
@@ -100,5 +101,5 @@ QString LocalFileSystem::currentDir() { return QDir::currentPath(); }
 
 Status LocalFileSystem::setCurrentDir(const QString& path) {
     if (QDir::setCurrent(path)) return {};
-    return Error{QStringLiteral("The folder %1 cannot be made the working folder.").arg(path)};
+    return Error{QCoreApplication::translate("LocalFileSystem", "The folder %1 cannot be made the working folder.").arg(path)};
 }

@@ -1,5 +1,6 @@
 #include "platform/QtMediaPlayers.h"
 
+#include <QCoreApplication>
 #include <QAudioOutput>
 #include <QFileInfo>
 #include <QMediaPlayer>
@@ -15,7 +16,7 @@ public:
     QtMediaPlayer() {
         player_.setAudioOutput(&output_);
         player_.setVideoOutput(video_.data());
-        video_->setAccessibleName(QStringLiteral("Video"));
+        video_->setAccessibleName(QCoreApplication::translate("QtMediaPlayers", "Video"));
         video_->hide();
     }
 
@@ -28,7 +29,7 @@ public:
     Status load(const QString& path) override {
         // Cleared first, so that a clip replaced under the same name is opened anew.
         player_.setSource(QUrl());
-        if (!QFileInfo(path).isFile()) return Error{QStringLiteral("The clip %1 does not exist.").arg(path)};
+        if (!QFileInfo(path).isFile()) return Error{QCoreApplication::translate("QtMediaPlayers", "The clip %1 does not exist.").arg(path)};
         player_.setSource(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
         return {};
     }

@@ -1,11 +1,12 @@
 #include "platform/QtMessageBoxes.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QMessageBox>
 
 MessageBoxes::Answer QtMessageBoxes::show(const QString& text, Buttons buttons, const QString& title) {
     QMessageBox box(QApplication::activeWindow());
-    box.setWindowTitle(title.isEmpty() ? QStringLiteral("Stepwick") : title);
+    box.setWindowTitle(title.isEmpty() ? QCoreApplication::translate("QtMessageBoxes", "Stepwick") : title);
     box.setText(text);
     box.setAccessibleName(text);
     switch (buttons) {

@@ -1,5 +1,6 @@
 #include "platform/QtWaveRecorder.h"
 
+#include <QCoreApplication>
 #include <QAudioSource>
 #include <QMediaDevices>
 #include <algorithm>
@@ -66,7 +67,7 @@ Status QtWaveRecorder::start() {
     close();
     recorded_.clear();
     const QAudioDevice device = QMediaDevices::defaultAudioInput();
-    if (device.isNull()) return Error{QStringLiteral("No microphone was found.")};
+    if (device.isNull()) return Error{QCoreApplication::translate("QtWaveRecorder", "No microphone was found.")};
     QAudioFormat wanted;
     wanted.setSampleRate(22050);
     wanted.setChannelCount(1);
@@ -74,14 +75,14 @@ Status QtWaveRecorder::start() {
     // Take what the microphone offers when it cannot do 22050 Hz mono; save() converts.
     format_ = device.isFormatSupported(wanted) ? wanted : device.preferredFormat();
     if (!format_.isValid()) {
-        return Error{QStringLiteral("The microphone %1 offers no sound format.").arg(device.description())};
+        return Error{QCoreApplication::translate("QtWaveRecorder", "The microphone %1 offers no sound format.").arg(device.description())};
     }
     source_ = std::make_unique<QAudioSource>(device, format_);
     sink_.open(QIODevice::WriteOnly | QIODevice::Append);
     source_->start(&sink_);
     if (source_->error() != QAudio::NoError || source_->state() == QAudio::StoppedState) {
         close();
-        return Error{QStringLiteral("The microphone %1 cannot be opened.").arg(device.description())};
+        return Error{QCoreApplication::translate("QtWaveRecorder", "The microphone %1 cannot be opened.").arg(device.description())};
     }
     return {};
 }
@@ -89,7 +90,7 @@ Status QtWaveRecorder::start() {
 Status QtWaveRecorder::save(const QString& path) {
     if (source_) source_->stop();  // takes in what the device still holds
     const PcmAudio recorded = pcmFromBytes(recorded_, format_);
-    if (recorded.samples.empty()) return Error{QStringLiteral("Nothing was recorded, so %1 was not written.").arg(path)};
+    if (recorded.samples.empty()) return Error{QCoreApplication::translate("QtWaveRecorder", "Nothing was recorded, so %1 was not written.").arg(path)};
     return writeWav(path, toMono22050(recorded));
 }
 

@@ -8,6 +8,7 @@
 #include "platform/Services.h"
 #include "students/ProgramType.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QDir>
 #include <QFrame>
@@ -44,22 +45,22 @@ FormMain::FormMain(QWidget* parent) : QWidget(parent) {
 
     ImageBanner = new PictureBox(FrameMain, QStringLiteral("ImageBanner"));
     ImageBanner->setGeometry(0, 0, width, bannerH);
-    ImageBanner->setAccessibleName(QStringLiteral("Stepwick"));
+    ImageBanner->setAccessibleName(tr("Stepwick"));
 
     struct Spec {
         PictureButton** button;
         const char* name;
         const char* caption;
     };
-    const Spec specs[7] = {{&ImageEnter, "ImageEnter", "Start"},
-                           {&ImageOptions, "ImageOptions", "Options"},
-                           {&ImageQuit, "ImageQuit", "Quit"},
-                           {&ImageButTask, "ImageButTask", "Task Maker"},
-                           {&PicButStudent, "PicButStudent", "View Data / Delete / Add Student"},
-                           {&ImageUserGuide, "ImageUserGuide", "User Guide"},
-                           {&ImageCredits, "ImageCredits", "Credits"}};
+    const Spec specs[7] = {{&ImageEnter, "ImageEnter", QT_TRANSLATE_NOOP("FormMain", "Start")},
+                           {&ImageOptions, "ImageOptions", QT_TRANSLATE_NOOP("FormMain", "Options")},
+                           {&ImageQuit, "ImageQuit", QT_TRANSLATE_NOOP("FormMain", "Quit")},
+                           {&ImageButTask, "ImageButTask", QT_TRANSLATE_NOOP("FormMain", "Task Maker")},
+                           {&PicButStudent, "PicButStudent", QT_TRANSLATE_NOOP("FormMain", "View Data / Delete / Add Student")},
+                           {&ImageUserGuide, "ImageUserGuide", QT_TRANSLATE_NOOP("FormMain", "User Guide")},
+                           {&ImageCredits, "ImageCredits", QT_TRANSLATE_NOOP("FormMain", "Credits")}};
     for (int i = 0; i < 7; ++i) {
-        auto* b = new PictureButton(FrameMain, QString::fromLatin1(specs[i].name), QString::fromLatin1(specs[i].caption));
+        auto* b = new PictureButton(FrameMain, QString::fromLatin1(specs[i].name), tr(specs[i].caption));
         b->resize(bw, bh);
         *specs[i].button = b;
     }
@@ -100,7 +101,7 @@ void FormMain::showEvent(QShowEvent* event) {
 
 void FormMain::Form_Activate() {
     if (Status s = platform::files().setCurrentDir(AppFolder); !s) platform::messages().ok(s.error());
-    setWindowTitle(QStringLiteral("Stepwick"));
+    setWindowTitle(tr("Stepwick"));
     // A damaged program-type file is reported and the edition read last (or Kestrel) stays.
     if (Edition == 0) Edition = 1;
     if (Status s = loadEdition(); !s) platform::messages().ok(s.error());

@@ -5,6 +5,7 @@
 #include "core/ShippedFiles.h"
 #include "platform/Services.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 Result<std::int16_t> parseProgramType(const QByteArray& bytes) {
@@ -17,7 +18,7 @@ Status loadEdition() {
     const auto bytes = platform::files().readAll(path);
     if (!bytes) return Error{bytes.error()};
     const auto edition = parseProgramType(*bytes);
-    if (!edition) return Error{path + QStringLiteral(", ") + edition.error()};
+    if (!edition) return Error{QCoreApplication::translate("ProgramType", "%1, %2").arg(path, edition.error())};
     Edition = *edition;
     return {};
 }

@@ -23,7 +23,7 @@ void reportStartupError(const QString& text) {
     std::fprintf(stderr, "stepwick: %s\n", qPrintable(text));
     if (QGuiApplication::platformName() != QLatin1String("offscreen") &&
         QGuiApplication::platformName() != QLatin1String("minimal")) {
-        QMessageBox::critical(nullptr, QStringLiteral("Stepwick"), text);
+        QMessageBox::critical(nullptr, QCoreApplication::translate("main", "Stepwick"), text);
     }
 }
 
@@ -41,12 +41,13 @@ void registerForms() {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("stepwick"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Stepwick"));
+    QApplication::setApplicationDisplayName(QCoreApplication::translate("main", "Stepwick"));
 
     const QStringList args = QApplication::arguments();
     if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
-        std::printf("Usage: stepwick [--app-folder DIR]\n"
-                    "  --app-folder DIR  keep the task library and students' data in DIR\n");
+        std::printf("%s", qPrintable(QCoreApplication::translate(
+                              "main", "Usage: stepwick [--app-folder DIR]\n"
+                                      "  --app-folder DIR  keep the task library and students' data in DIR\n")));
         return 0;
     }
 
