@@ -19,8 +19,9 @@ namespace {
 void BM_Killtime(benchmark::State& state) {
     const auto n = static_cast<double>(state.range(0));
     for (auto _ : state) benchmark::DoNotOptimize(killtime(n));
-    state.counters["ns_per_count"] = benchmark::Counter(
-        n + 1, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert, benchmark::Counter::kIs1000);
+    state.counters["ns_per_count"] =
+        benchmark::Counter(n + 1, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert,
+                           benchmark::Counter::kIs1000);
 }
 BENCHMARK(BM_Killtime)->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
 

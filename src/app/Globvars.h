@@ -33,7 +33,7 @@ inline std::int16_t Edition = 0;
 
 // Hand-over from the task selection window to the activity: entries 1..ChosenTaskCount.
 inline constexpr int kMaxChosenTasks = 1000;
-inline std::array<QString, kMaxChosenTasks + 1> ChosenTaskList{};    // bare task file names
+inline std::array<QString, kMaxChosenTasks + 1> ChosenTaskList{};        // bare task file names
 inline std::array<std::int16_t, kMaxChosenTasks + 1> ChosenTaskIndex{};  // positions in the task list
 inline std::int16_t ChosenTaskCount = 0;
 inline float ActivityStartTime = 0.0f;  // seconds since midnight

@@ -11,7 +11,9 @@ Result<QImage> readPicture(const QString& path) {
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     QImage image = reader.read();
-    if (image.isNull()) return Error{QCoreApplication::translate("PictureWidgets", "The picture %1 cannot be shown: %2").arg(path, reader.errorString())};
+    if (image.isNull())
+        return Error{QCoreApplication::translate("PictureWidgets", "The picture %1 cannot be shown: %2")
+                         .arg(path, reader.errorString())};
     return image;
 }
 
@@ -62,7 +64,8 @@ void PictureBox::paintEvent(QPaintEvent*) {
         pen.setJoinStyle(Qt::MiterJoin);
         p.setPen(pen);
         const int half = borderWidth_ / 2;
-        p.drawRect(rect().adjusted(half, half, -half - (borderWidth_ % 2 == 0 ? 1 : 0), -half - (borderWidth_ % 2 == 0 ? 1 : 0)));
+        p.drawRect(rect().adjusted(half, half, -half - (borderWidth_ % 2 == 0 ? 1 : 0),
+                                   -half - (borderWidth_ % 2 == 0 ? 1 : 0)));
     }
 }
 
@@ -70,8 +73,7 @@ void PictureBox::mousePressEvent(QMouseEvent* event) { Q_EMIT mousePressed(event
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) { Q_EMIT mouseReleased(event); }
 void PictureBox::mouseMoveEvent(QMouseEvent* event) { Q_EMIT mouseMoved(event); }
 
-PictureButton::PictureButton(QWidget* parent, const QString& name, const QString& caption)
-    : QAbstractButton(parent) {
+PictureButton::PictureButton(QWidget* parent, const QString& name, const QString& caption) : QAbstractButton(parent) {
     setObjectName(name);
     setText(caption);
     setAccessibleName(caption);
@@ -92,9 +94,7 @@ void PictureButton::setPicture(const QImage& image) {
     update();
 }
 
-QSize PictureButton::sizeHint() const {
-    return image_.isNull() ? QSize(120, 100) : image_.size();
-}
+QSize PictureButton::sizeHint() const { return image_.isNull() ? QSize(120, 100) : image_.size(); }
 
 void PictureButton::paintEvent(QPaintEvent*) {
     QPainter p(this);

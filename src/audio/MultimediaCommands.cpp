@@ -84,8 +84,8 @@ MciError MultimediaCommands::run(const QStringList& words, QString* reply) {
     if (is(verb, u"open")) return open(words);
     if (is(verb, u"close")) return words.size() == 2 ? close(words[1]) : MciUnknownCommand;
 
-    const bool knownVerb = is(verb, u"play") || is(verb, u"status") || is(verb, u"set") ||
-                           is(verb, u"record") || is(verb, u"save");
+    const bool knownVerb =
+        is(verb, u"play") || is(verb, u"status") || is(verb, u"set") || is(verb, u"record") || is(verb, u"save");
     if (!knownVerb) return MciUnknownCommand;
     const auto found = devices_.find(aliasKey(words[1]));
     if (found == devices_.end()) return MciNoSuchDevice;
@@ -94,8 +94,10 @@ MciError MultimediaCommands::run(const QStringList& words, QString* reply) {
     if (is(verb, u"status")) {
         if (words.size() != 3 || !is(words[2], u"mode")) return MciUnknownCommand;
         QString mode;
-        if (device.playback) mode = device.playback->mode();
-        else mode = device.recording ? QStringLiteral("recording") : QStringLiteral("stopped");
+        if (device.playback)
+            mode = device.playback->mode();
+        else
+            mode = device.recording ? QStringLiteral("recording") : QStringLiteral("stopped");
         if (reply != nullptr) *reply = mode;
         return MciOk;
     }

@@ -17,8 +17,8 @@ enum MciError : std::uint32_t {
     MciNoSuchDevice = 2,    // no device is open under that alias
     MciCannotOpen = 3,      // the file is missing or cannot be decoded, or no recorder
     MciAliasInUse = 4,
-    MciUnsupported = 5,     // a command or setting the device cannot do
-    MciDeviceFailed = 6,    // the device refused (no microphone, nothing recorded, write failed)
+    MciUnsupported = 5,   // a command or setting the device cannot do
+    MciDeviceFailed = 6,  // the device refused (no microphone, nothing recorded, write failed)
 };
 
 // The multimedia command interface: text commands that open, play, poll, record and close

@@ -17,9 +17,9 @@ inline const QString kLarkinLogo = QStringLiteral("aobj_logo_larkin.jpg");
 // The pictures of the main menu's seven buttons: Start, Options, Quit, Task Maker, the student
 // data, User Guide, Credits.
 inline const std::array<QString, 7> kMenuPictures = {
-    QStringLiteral("aobj_menu_start.jpg"),      QStringLiteral("aobj_menu_options.jpg"),
-    QStringLiteral("aobj_menu_quit.jpg"),       QStringLiteral("aobj_menu_task_maker.jpg"),
-    QStringLiteral("aobj_menu_student.jpg"),    QStringLiteral("aobj_menu_user_guide.jpg"),
+    QStringLiteral("aobj_menu_start.jpg"),   QStringLiteral("aobj_menu_options.jpg"),
+    QStringLiteral("aobj_menu_quit.jpg"),    QStringLiteral("aobj_menu_task_maker.jpg"),
+    QStringLiteral("aobj_menu_student.jpg"), QStringLiteral("aobj_menu_user_guide.jpg"),
     QStringLiteral("aobj_menu_credits.jpg")};
 
 // The documents the main menu opens with the desktop.

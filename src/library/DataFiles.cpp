@@ -8,22 +8,22 @@
 
 Status readLineAs(LineReader& reader, LineUse use, QString& out) {
     switch (use) {
-    case LineUse::Whole: {
-        auto line = reader.readWhole();
-        if (!line) return Error{line.error()};
-        out = std::move(*line);
-        return {};
-    }
-    case LineUse::Field: {
-        auto field = reader.readTextField();
-        if (!field) return Error{field.error()};
-        out = std::move(*field);
-        return {};
-    }
-    case LineUse::Skip:
-        return reader.skipLine();
-    case LineUse::NotRead:
-        break;
+        case LineUse::Whole: {
+            auto line = reader.readWhole();
+            if (!line) return Error{line.error()};
+            out = std::move(*line);
+            return {};
+        }
+        case LineUse::Field: {
+            auto field = reader.readTextField();
+            if (!field) return Error{field.error()};
+            out = std::move(*field);
+            return {};
+        }
+        case LineUse::Skip:
+            return reader.skipLine();
+        case LineUse::NotRead:
+            break;
     }
     return {};
 }
@@ -45,8 +45,11 @@ Status writeDataFile(const QString& name, const QByteArray& data) {
 }
 
 Status checkFileId(const QString& id, const QString& what) {
-    if (id.isEmpty()) return Error{QCoreApplication::translate("DataFiles", "%1 is empty and cannot be stored.").arg(what)};
-    if (!isFileId(id)) return Error{QCoreApplication::translate("DataFiles", "%1 \"%2\" is not a number and cannot be stored.").arg(what, id)};
+    if (id.isEmpty())
+        return Error{QCoreApplication::translate("DataFiles", "%1 is empty and cannot be stored.").arg(what)};
+    if (!isFileId(id))
+        return Error{
+            QCoreApplication::translate("DataFiles", "%1 \"%2\" is not a number and cannot be stored.").arg(what, id)};
     return {};
 }
 
@@ -56,14 +59,19 @@ Status checkStorable(const QString& value, LineUse readAs, const QString& what) 
     }
     if (readAs != LineUse::Field) return {};
     if (value.contains(u',')) {
-        return Error{QCoreApplication::translate("DataFiles", "%1 \"%2\" holds a comma and cannot be stored.").arg(what, value)};
+        return Error{
+            QCoreApplication::translate("DataFiles", "%1 \"%2\" holds a comma and cannot be stored.").arg(what, value)};
     }
     const auto isBlank = [](QChar c) { return c == u' ' || c == u'\t'; };
     if (!value.isEmpty() && (isBlank(value.front()) || isBlank(value.back()))) {
-        return Error{QCoreApplication::translate("DataFiles", "%1 \"%2\" starts or ends with a blank and cannot be stored.").arg(what, value)};
+        return Error{
+            QCoreApplication::translate("DataFiles", "%1 \"%2\" starts or ends with a blank and cannot be stored.")
+                .arg(what, value)};
     }
     if (value.startsWith(u'"')) {
-        return Error{QCoreApplication::translate("DataFiles", "%1 \"%2\" starts with a double quote and cannot be stored.").arg(what, value)};
+        return Error{
+            QCoreApplication::translate("DataFiles", "%1 \"%2\" starts with a double quote and cannot be stored.")
+                .arg(what, value)};
     }
     return {};
 }

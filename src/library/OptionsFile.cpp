@@ -3,9 +3,9 @@
 #include "app/Globvars.h"
 #include "core/LineReader.h"
 #include "core/TextFormat.h"
+#include "library/DefaultOptions.h"
 #include "library/PathHelpers.h"
 #include "platform/Services.h"
-#include "library/DefaultOptions.h"
 
 #include <QCoreApplication>
 #include <optional>
@@ -49,7 +49,8 @@ void forEachStoredValue(Record& o, Visit&& visit) {
 // The name must stay a file of AppFolder.
 Status checkStudentName(const QString& fileName) {
     if (fileName.contains(kPathSeparator) || fileName.contains(QChar(0)) || fileName.startsWith(u'.')) {
-        return Error{QCoreApplication::translate("OptionsFile", "\"%1\" cannot be used as the name of an option file.").arg(fileName)};
+        return Error{QCoreApplication::translate("OptionsFile", "\"%1\" cannot be used as the name of an option file.")
+                         .arg(fileName)};
     }
     return {};
 }
@@ -85,8 +86,10 @@ Result<StudentOptionsRecord> parseStudentOptions(const QByteArray& bytes, Studen
         if (problem) return;
         using Field = std::remove_reference_t<decltype(field)>;
         auto value = [&reader] {
-            if constexpr (std::is_same_v<Field, std::int32_t>) return reader.readInt32();
-            else return reader.readInt16();
+            if constexpr (std::is_same_v<Field, std::int32_t>)
+                return reader.readInt32();
+            else
+                return reader.readInt16();
         }();
         if (value) {
             field = *value;

@@ -51,15 +51,18 @@ Result<QByteArray> formatPicture(const StepRecord& picture) {
         {picture.StepDescription, LineUse::Whole, QT_TRANSLATE_NOOP("PictureFile", "The picture description")},
         {noneIfEmpty(picture.StepPhonetic), LineUse::Whole, QT_TRANSLATE_NOOP("PictureFile", "The spoken text")},
         {picture.StepPictureFile, LineUse::Whole, QT_TRANSLATE_NOOP("PictureFile", "The picture image name")},
-        {noneIfEmpty(picture.StepWaveFile), LineUse::Field, QT_TRANSLATE_NOOP("PictureFile", "The narration file name")},
+        {noneIfEmpty(picture.StepWaveFile), LineUse::Field,
+         QT_TRANSLATE_NOOP("PictureFile", "The narration file name")},
         {picture.PictureId, LineUse::Field, QT_TRANSLATE_NOOP("PictureFile", "The picture id")},
     };
     QByteArray out;
     for (const Value& v : values) {
-        if (Status s = checkStorable(v.text, v.readAs, QCoreApplication::translate("PictureFile", v.what)); !s) return Error{s.error()};
+        if (Status s = checkStorable(v.text, v.readAs, QCoreApplication::translate("PictureFile", v.what)); !s)
+            return Error{s.error()};
         out += textLine(v.text);
     }
-    if (Status s = checkFileId(picture.PictureId, QCoreApplication::translate("PictureFile", "The picture id")); !s) return Error{s.error()};
+    if (Status s = checkFileId(picture.PictureId, QCoreApplication::translate("PictureFile", "The picture id")); !s)
+        return Error{s.error()};
     return out;
 }
 

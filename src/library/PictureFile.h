@@ -1,7 +1,7 @@
 #pragma once
 
-#include "library/DataFiles.h"
 #include "core/Result.h"
+#include "library/DataFiles.h"
 
 #include <QByteArray>
 #include <QString>
@@ -38,13 +38,13 @@ struct PictureReadPlan {
 // The readers of a picture file.
 namespace PictureReaders {
 // Loading a task's steps to play them: description, spoken text, image, narration.
-inline constexpr PictureReadPlan activity{LineUse::Skip, LineUse::Whole, LineUse::Whole,
+inline constexpr PictureReadPlan activity{LineUse::Skip,  LineUse::Whole, LineUse::Whole,
                                           LineUse::Whole, LineUse::Whole, LineUse::NotRead};
 // The picture lists: category and description.
-inline constexpr PictureReadPlan list{LineUse::Whole, LineUse::Whole, LineUse::NotRead,
+inline constexpr PictureReadPlan list{LineUse::Whole,   LineUse::Whole,   LineUse::NotRead,
                                       LineUse::NotRead, LineUse::NotRead, LineUse::NotRead};
 // A step's preview in the task editor and printing: the image.
-inline constexpr PictureReadPlan preview{LineUse::Skip, LineUse::Skip, LineUse::Skip,
+inline constexpr PictureReadPlan preview{LineUse::Skip,  LineUse::Skip,    LineUse::Skip,
                                          LineUse::Whole, LineUse::NotRead, LineUse::NotRead};
 // The picture editor: everything.
 inline constexpr PictureReadPlan editor{LineUse::Whole, LineUse::Whole, LineUse::Whole,
@@ -52,7 +52,7 @@ inline constexpr PictureReadPlan editor{LineUse::Whole, LineUse::Whole, LineUse:
 // The duplicate check: category and description.
 inline constexpr PictureReadPlan duplicateCheck = list;
 // Deleting a picture: its narration.
-inline constexpr PictureReadPlan deletion{LineUse::Skip, LineUse::Skip, LineUse::Skip,
+inline constexpr PictureReadPlan deletion{LineUse::Skip, LineUse::Skip,  LineUse::Skip,
                                           LineUse::Skip, LineUse::Field, LineUse::NotRead};
 }  // namespace PictureReaders
 

@@ -70,14 +70,18 @@ Result<QByteArray> formatTask(const TaskRecord& task) {
     };
     Status s = add(task.TaskTitle, LineUse::Whole, QCoreApplication::translate("TaskFile", "The task title"));
     if (s) s = add(task.TaskCategory, LineUse::Whole, QCoreApplication::translate("TaskFile", "The task category"));
-    if (s) s = add(noneIfEmpty(task.TaskVideoFile), LineUse::Whole, QCoreApplication::translate("TaskFile", "The video file name"));
+    if (s)
+        s = add(noneIfEmpty(task.TaskVideoFile), LineUse::Whole,
+                QCoreApplication::translate("TaskFile", "The video file name"));
     for (int step = 1; s && step <= task.StepCount; ++step) {
         s = add(noneIfEmpty(task.StepFileName[step]), LineUse::Field,
                 QCoreApplication::translate("TaskFile", "The picture file of step %1").arg(step));
     }
     if (s) s = add(task.TaskId, LineUse::Field, QCoreApplication::translate("TaskFile", "The task id"));
     if (s) s = checkFileId(task.TaskId, QCoreApplication::translate("TaskFile", "The task id"));
-    if (s) s = add(noneIfEmpty(task.TaskIntroFile), LineUse::Field, QCoreApplication::translate("TaskFile", "The introduction file name"));
+    if (s)
+        s = add(noneIfEmpty(task.TaskIntroFile), LineUse::Field,
+                QCoreApplication::translate("TaskFile", "The introduction file name"));
     if (!s) return Error{s.error()};
     return out;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/Result.h"
 #include "core/TaskLimits.h"
 #include "library/DataFiles.h"
-#include "core/Result.h"
 
 #include <QByteArray>
 #include <QString>
@@ -48,19 +48,19 @@ namespace TaskReaders {
 inline constexpr TaskReadPlan activity{LineUse::Whole, LineUse::Skip, LineUse::Whole,
                                        LineUse::Field, LineUse::Skip, LineUse::Whole};
 // The task lists: count, title, category, video.
-inline constexpr TaskReadPlan list{LineUse::Whole, LineUse::Whole, LineUse::Whole,
+inline constexpr TaskReadPlan list{LineUse::Whole,   LineUse::Whole,   LineUse::Whole,
                                    LineUse::NotRead, LineUse::NotRead, LineUse::NotRead};
 // The task editor and printing: everything.
 inline constexpr TaskReadPlan editor{LineUse::Whole, LineUse::Whole, LineUse::Whole,
                                      LineUse::Whole, LineUse::Field, LineUse::Field};
 // The duplicate check: count, title, category.
-inline constexpr TaskReadPlan duplicateCheck{LineUse::Whole, LineUse::Whole, LineUse::NotRead,
+inline constexpr TaskReadPlan duplicateCheck{LineUse::Whole,   LineUse::Whole,   LineUse::NotRead,
                                              LineUse::NotRead, LineUse::NotRead, LineUse::NotRead};
 // The picture use check: count and step names, the step names read as the activity reads them.
-inline constexpr TaskReadPlan useCheck{LineUse::Skip, LineUse::Skip, LineUse::Skip,
+inline constexpr TaskReadPlan useCheck{LineUse::Skip,  LineUse::Skip,    LineUse::Skip,
                                        LineUse::Field, LineUse::NotRead, LineUse::NotRead};
 // Deleting a task: count and id.
-inline constexpr TaskReadPlan deletion{LineUse::Skip, LineUse::Skip, LineUse::Skip,
+inline constexpr TaskReadPlan deletion{LineUse::Skip, LineUse::Skip,  LineUse::Skip,
                                        LineUse::Skip, LineUse::Whole, LineUse::NotRead};
 }  // namespace TaskReaders
 

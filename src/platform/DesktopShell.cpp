@@ -10,7 +10,9 @@ Status DesktopShell::open(const QString& pathOrUrl) {
     const QUrl url = QFileInfo::exists(pathOrUrl) ? QUrl::fromLocalFile(QFileInfo(pathOrUrl).absoluteFilePath())
                                                   : QUrl::fromUserInput(pathOrUrl);
     if (QDesktopServices::openUrl(url)) return {};
-    return Error{QCoreApplication::translate("DesktopShell", "%1 could not be opened: no program on this computer opens it.").arg(pathOrUrl)};
+    return Error{
+        QCoreApplication::translate("DesktopShell", "%1 could not be opened: no program on this computer opens it.")
+            .arg(pathOrUrl)};
 }
 
 Status DesktopShell::startProgram(const QString& program, const QStringList& arguments) {

@@ -1,7 +1,7 @@
 #include "platform/QtMediaPlayers.h"
 
-#include <QCoreApplication>
 #include <QAudioOutput>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMediaPlayer>
 #include <QPointer>
@@ -29,7 +29,8 @@ public:
     Status load(const QString& path) override {
         // Cleared first, so that a clip replaced under the same name is opened anew.
         player_.setSource(QUrl());
-        if (!QFileInfo(path).isFile()) return Error{QCoreApplication::translate("QtMediaPlayers", "The clip %1 does not exist.").arg(path)};
+        if (!QFileInfo(path).isFile())
+            return Error{QCoreApplication::translate("QtMediaPlayers", "The clip %1 does not exist.").arg(path)};
         player_.setSource(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
         return {};
     }
@@ -72,6 +73,4 @@ private:
 
 }  // namespace
 
-std::unique_ptr<MediaPlayer> QtMediaPlayers::create() {
-    return std::make_unique<QtMediaPlayer>();
-}
+std::unique_ptr<MediaPlayer> QtMediaPlayers::create() { return std::make_unique<QtMediaPlayer>(); }

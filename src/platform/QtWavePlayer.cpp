@@ -28,6 +28,4 @@ void QtWavePlayer::stop() {
     if (channel_) channel_->stop();
 }
 
-bool QtWavePlayer::isPlaying() {
-    return channel_ && channel_->isPlaying();
-}
+bool QtWavePlayer::isPlaying() { return channel_ && channel_->isPlaying(); }

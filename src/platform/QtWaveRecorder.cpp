@@ -1,7 +1,7 @@
 #include "platform/QtWaveRecorder.h"
 
-#include <QCoreApplication>
 #include <QAudioSource>
+#include <QCoreApplication>
 #include <QMediaDevices>
 #include <algorithm>
 #include <cmath>
@@ -59,9 +59,7 @@ PcmAudio pcmFromBytes(const QByteArray& bytes, const QAudioFormat& format) {
 
 QtWaveRecorder::QtWaveRecorder() : sink_(&recorded_) {}
 
-QtWaveRecorder::~QtWaveRecorder() {
-    close();
-}
+QtWaveRecorder::~QtWaveRecorder() { close(); }
 
 Status QtWaveRecorder::start() {
     close();
@@ -75,14 +73,16 @@ Status QtWaveRecorder::start() {
     // Take what the microphone offers when it cannot do 22050 Hz mono; save() converts.
     format_ = device.isFormatSupported(wanted) ? wanted : device.preferredFormat();
     if (!format_.isValid()) {
-        return Error{QCoreApplication::translate("QtWaveRecorder", "The microphone %1 offers no sound format.").arg(device.description())};
+        return Error{QCoreApplication::translate("QtWaveRecorder", "The microphone %1 offers no sound format.")
+                         .arg(device.description())};
     }
     source_ = std::make_unique<QAudioSource>(device, format_);
     sink_.open(QIODevice::WriteOnly | QIODevice::Append);
     source_->start(&sink_);
     if (source_->error() != QAudio::NoError || source_->state() == QAudio::StoppedState) {
         close();
-        return Error{QCoreApplication::translate("QtWaveRecorder", "The microphone %1 cannot be opened.").arg(device.description())};
+        return Error{QCoreApplication::translate("QtWaveRecorder", "The microphone %1 cannot be opened.")
+                         .arg(device.description())};
     }
     return {};
 }
@@ -90,7 +90,9 @@ Status QtWaveRecorder::start() {
 Status QtWaveRecorder::save(const QString& path) {
     if (source_) source_->stop();  // takes in what the device still holds
     const PcmAudio recorded = pcmFromBytes(recorded_, format_);
-    if (recorded.samples.empty()) return Error{QCoreApplication::translate("QtWaveRecorder", "Nothing was recorded, so %1 was not written.").arg(path)};
+    if (recorded.samples.empty())
+        return Error{
+            QCoreApplication::translate("QtWaveRecorder", "Nothing was recorded, so %1 was not written.").arg(path)};
     return writeWav(path, toMono22050(recorded));
 }
 

@@ -8,8 +8,8 @@
 #include "platform/Services.h"
 #include "students/ProgramType.h"
 
-#include <QCoreApplication>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFrame>
 #include <QTimer>
@@ -52,13 +52,14 @@ FormMain::FormMain(QWidget* parent) : QWidget(parent) {
         const char* name;
         const char* caption;
     };
-    const Spec specs[7] = {{&ImageEnter, "ImageEnter", QT_TRANSLATE_NOOP("FormMain", "Start")},
-                           {&ImageOptions, "ImageOptions", QT_TRANSLATE_NOOP("FormMain", "Options")},
-                           {&ImageQuit, "ImageQuit", QT_TRANSLATE_NOOP("FormMain", "Quit")},
-                           {&ImageButTask, "ImageButTask", QT_TRANSLATE_NOOP("FormMain", "Task Maker")},
-                           {&PicButStudent, "PicButStudent", QT_TRANSLATE_NOOP("FormMain", "View Data / Delete / Add Student")},
-                           {&ImageUserGuide, "ImageUserGuide", QT_TRANSLATE_NOOP("FormMain", "User Guide")},
-                           {&ImageCredits, "ImageCredits", QT_TRANSLATE_NOOP("FormMain", "Credits")}};
+    const Spec specs[7] = {
+        {&ImageEnter, "ImageEnter", QT_TRANSLATE_NOOP("FormMain", "Start")},
+        {&ImageOptions, "ImageOptions", QT_TRANSLATE_NOOP("FormMain", "Options")},
+        {&ImageQuit, "ImageQuit", QT_TRANSLATE_NOOP("FormMain", "Quit")},
+        {&ImageButTask, "ImageButTask", QT_TRANSLATE_NOOP("FormMain", "Task Maker")},
+        {&PicButStudent, "PicButStudent", QT_TRANSLATE_NOOP("FormMain", "View Data / Delete / Add Student")},
+        {&ImageUserGuide, "ImageUserGuide", QT_TRANSLATE_NOOP("FormMain", "User Guide")},
+        {&ImageCredits, "ImageCredits", QT_TRANSLATE_NOOP("FormMain", "Credits")}};
     for (int i = 0; i < 7; ++i) {
         auto* b = new PictureButton(FrameMain, QString::fromLatin1(specs[i].name), tr(specs[i].caption));
         b->resize(bw, bh);
@@ -110,7 +111,8 @@ void FormMain::Form_Activate() {
     // Without its picture the banner stays black and a button shows its caption: the menu
     // still works, so a missing picture is not worth a message.
     static_cast<void>(ImageBanner->loadPicture(QDir(AppFolder).filePath(logo)));
-    PictureButton* const buttons[7] = {ImageEnter, ImageOptions, ImageQuit, ImageButTask, PicButStudent, ImageUserGuide, ImageCredits};
+    PictureButton* const buttons[7] = {ImageEnter,    ImageOptions,   ImageQuit,   ImageButTask,
+                                       PicButStudent, ImageUserGuide, ImageCredits};
     for (int i = 0; i < 7; ++i) {
         static_cast<void>(buttons[i]->loadPicture(QDir(AppFolder).filePath(kMenuPictures[i])));
     }
@@ -126,9 +128,11 @@ void FormMain::centreFrame(QWidget* frame) {
 void FormMain::ImageQuit_Click() { QApplication::quit(); }
 
 void FormMain::ImageUserGuide_Click() {
-    if (Status s = platform::shell().open(QDir(AppFolder).filePath(kUserGuideFile)); !s) platform::messages().ok(s.error());
+    if (Status s = platform::shell().open(QDir(AppFolder).filePath(kUserGuideFile)); !s)
+        platform::messages().ok(s.error());
 }
 
 void FormMain::ImageCredits_Click() {
-    if (Status s = platform::shell().open(QDir(AppFolder).filePath(kCreditsFile)); !s) platform::messages().ok(s.error());
+    if (Status s = platform::shell().open(QDir(AppFolder).filePath(kCreditsFile)); !s)
+        platform::messages().ok(s.error());
 }

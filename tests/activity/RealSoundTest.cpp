@@ -54,9 +54,10 @@ TEST_F(RealSoundTest, TwoSecondWaveEndsTheWaitAfterAboutTwoSeconds) {
     const double thread = threadCpuSeconds() - threadBefore;
     const double process = processCpuSeconds() - processBefore;
 
-    std::printf("two-second wave: wait %.3f s; processor: waiting thread %.4f s (%.2f%%), "
-                "whole process %.4f s (%.2f%%)\n",
-                seconds, thread, 100 * thread / seconds, process, 100 * process / seconds);
+    std::printf(
+        "two-second wave: wait %.3f s; processor: waiting thread %.4f s (%.2f%%), "
+        "whole process %.4f s (%.2f%%)\n",
+        seconds, thread, 100 * thread / seconds, process, 100 * process / seconds);
     EXPECT_GE(seconds, 1.8);
     EXPECT_LE(seconds, 3.0);
     EXPECT_LT(thread, 0.05 * seconds);

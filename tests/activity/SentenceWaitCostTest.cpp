@@ -23,7 +23,8 @@ public:
     void play() override { started_.start(); }
     void stop() override { started_.invalidate(); }
     QString mode() override {
-        return started_.isValid() && !started_.hasExpired(length_) ? QStringLiteral("playing") : QStringLiteral("stopped");
+        return started_.isValid() && !started_.hasExpired(length_) ? QStringLiteral("playing")
+                                                                   : QStringLiteral("stopped");
     }
 
 private:
@@ -33,7 +34,9 @@ private:
 
 class WallClockDevices : public AudioDevices {
 public:
-    std::unique_ptr<PlaybackDevice> openPlayback(const QString&) override { return std::make_unique<WallClockDevice>(2000); }
+    std::unique_ptr<PlaybackDevice> openPlayback(const QString&) override {
+        return std::make_unique<WallClockDevice>(2000);
+    }
     std::unique_ptr<WaveRecorder> openRecorder() override { return nullptr; }
 };
 
@@ -60,8 +63,8 @@ TEST(SentenceWait, SleepsBetweenPollsAndCostsLittleProcessorTime) {
     const double cpu = threadCpuSeconds() - cpuBefore;
     multimedia().observer = nullptr;
 
-    std::printf("sentence wait: %.3f s, %.4f s of processor (%.2f%%), %d polls\n", seconds, cpu,
-                100.0 * cpu / seconds, polls);
+    std::printf("sentence wait: %.3f s, %.4f s of processor (%.2f%%), %d polls\n", seconds, cpu, 100.0 * cpu / seconds,
+                polls);
     EXPECT_GE(seconds, 1.95);
     EXPECT_LT(seconds, 2.5);
     EXPECT_LT(cpu, 0.05 * seconds);

@@ -24,8 +24,8 @@ TEST(Sound, MissingFileIsReportedByTheNameAsPassedAndNothingPlays) {
         p.messages.texts.clear();
         playWave(name, kDontLoop);
         playWaveAsync(name, kDontLoop);
-        EXPECT_EQ(p.messages.texts,
-                  QStringList({QStringLiteral("Could't find file ") + name, QStringLiteral("Could't find file ") + name}));
+        EXPECT_EQ(p.messages.texts, QStringList({QStringLiteral("Could't find file ") + name,
+                                                 QStringLiteral("Could't find file ") + name}));
         EXPECT_TRUE(p.wave.log.isEmpty());
     }
 }
@@ -41,9 +41,9 @@ TEST(Sound, FoundFilePlaysByItsAbsolutePath) {
     // A blocking loop would never return: the synchronous player plays once.
     playWave(full, QStringLiteral("LOOP"));
 
-    EXPECT_EQ(p.wave.log, QStringList({QStringLiteral("sync ") + full, QStringLiteral("async ") + full,
-                                       QStringLiteral("async ") + full + QStringLiteral(" loop"),
-                                       QStringLiteral("sync ") + full}));
+    EXPECT_EQ(p.wave.log,
+              QStringList({QStringLiteral("sync ") + full, QStringLiteral("async ") + full,
+                           QStringLiteral("async ") + full + QStringLiteral(" loop"), QStringLiteral("sync ") + full}));
     EXPECT_TRUE(p.messages.texts.isEmpty());
 }
 
@@ -89,8 +89,9 @@ TEST(Sound, AClickDuringPlayWaveIsHandledAfterTheSoundHasEnded) {
         QString playing;
     };
     std::vector<Seen> clicks;
-    QObject::connect(button, &QPushButton::clicked,
-                     [&] { clicks.push_back({p.clock.monotonicSeconds(), p.wave.playingSync}); });
+    QObject::connect(button, &QPushButton::clicked, [&] {
+        clicks.push_back({p.clock.monotonicSeconds(), p.wave.playingSync});
+    });
     bool timerRan = false;
     QTimer::singleShot(0, [&timerRan] { timerRan = true; });
     p.pump.script = [&](bool) {

@@ -10,10 +10,10 @@
 #include "ContentFolder.h"
 #include "TestPlatform.h"
 #include "app/Globvars.h"
-#include "library/Categories.h"
-#include "library/ReviewWord.h"
 #include "core/ShippedFiles.h"
+#include "library/Categories.h"
 #include "library/OptionsFile.h"
+#include "library/ReviewWord.h"
 
 namespace {
 

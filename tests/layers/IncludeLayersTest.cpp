@@ -44,13 +44,15 @@ const std::vector<Rule> kRules = {
 const std::set<std::string> kWindowFolders = {"students", "activity", "maintenance"};
 
 // The window helpers of the lower folders (a header and its .cpp). Every Form* file is a window.
-const std::set<std::string> kWindowHelpers = {"app/Forms", "app/PictureWidgets", "app/WindowSetup",
-                                              "app/ReturnToMain", "library/CategoryBox"};
+const std::set<std::string> kWindowHelpers = {"app/Forms", "app/PictureWidgets", "app/WindowSetup", "app/ReturnToMain",
+                                              "library/CategoryBox"};
 
 std::string firstFolder(const std::string& path) { return path.substr(0, path.find('/')); }
 
 // The path without its extension: "app/Forms.h" -> "app/Forms".
-std::string stem(const std::string& path) { return (fs::path(path).parent_path() / fs::path(path).stem()).generic_string(); }
+std::string stem(const std::string& path) {
+    return (fs::path(path).parent_path() / fs::path(path).stem()).generic_string();
+}
 
 // A window's own file: FormMain.h, FormTask.cpp, ... (not the window registry app/Forms).
 bool isWindowFile(const std::string& path) {
@@ -59,8 +61,7 @@ bool isWindowFile(const std::string& path) {
 
 // path is relative to src/ ("app/Forms.h").
 bool isWindowCode(const std::string& path) {
-    return kWindowFolders.count(firstFolder(path)) != 0 || kWindowHelpers.count(stem(path)) != 0 ||
-           isWindowFile(path);
+    return kWindowFolders.count(firstFolder(path)) != 0 || kWindowHelpers.count(stem(path)) != 0 || isWindowFile(path);
 }
 
 const Rule* ruleFor(const std::string& relative) {
@@ -142,8 +143,8 @@ std::vector<std::string> layerFaults(const fs::path& root) {
         for (const Include& inc : quotedIncludes(root / relative)) {
             const std::string problem = problemWith(root, relative, inc);
             if (!problem.empty()) {
-                faults.push_back(relative + ":" + std::to_string(inc.line) + " includes \"" + inc.header + "\": " +
-                                 problem);
+                faults.push_back(relative + ":" + std::to_string(inc.line) + " includes \"" + inc.header +
+                                 "\": " + problem);
             }
         }
     }
@@ -180,7 +181,8 @@ TEST(Layers, TheRulesCatchWhatTheyAreFor) {
     write("src/library/FormTask.cpp", "#include \"library/FormTask.h\"\n#include \"app/ReturnToMain.h\"\n");
     write("src/app/main/main.cpp", "#include \"activity/FormAnimation.h\"\n");
     write("src/newfolder/X.cpp", "#include \"core/Result.h\"\n");
-    write("tools/content/Buttons.cpp", "#include \"Drawing.h\"\n#include \"Missing.h\"\n#include \"app/WindowSetup.h\"\n");
+    write("tools/content/Buttons.cpp",
+          "#include \"Drawing.h\"\n#include \"Missing.h\"\n#include \"app/WindowSetup.h\"\n");
     write("tools/content/Drawing.h", "");
 
     const std::vector<std::string> expected = {

@@ -46,11 +46,13 @@ TEST(LibraryChecks, DuplicateTasks) {
     };
     for (const auto& c : cases) {
         const QString own = *c.own ? QString::fromUtf8(c.own) : platform.path(QStringLiteral("generated_task_1.tsk"));
-        EXPECT_EQ(findDuplicateTask(own, QString::fromUtf8(c.category), QString::fromUtf8(c.title), c.count), c.duplicate)
+        EXPECT_EQ(findDuplicateTask(own, QString::fromUtf8(c.category), QString::fromUtf8(c.title), c.count),
+                  c.duplicate)
             << c.name;
     }
     platform.writeFile(QStringLiteral("broken.tsk"), "eleven\r\n");  // unreadable files are passed over
-    EXPECT_TRUE(findDuplicateTask(QStringLiteral("new.tsk"), QStringLiteral("Cooking"), QStringLiteral("Making tea"), 4));
+    EXPECT_TRUE(
+        findDuplicateTask(QStringLiteral("new.tsk"), QStringLiteral("Cooking"), QStringLiteral("Making tea"), 4));
 }
 
 TEST(LibraryChecks, DuplicatePictures) {
@@ -58,10 +60,14 @@ TEST(LibraryChecks, DuplicatePictures) {
     const StepRecord zip{QStringLiteral("Hygiene"), QStringLiteral("Zipper"), QStringLiteral("None"),
                          QStringLiteral("z.jpg"),   QStringLiteral("None"),   QStringLiteral("5")};
     ASSERT_TRUE(writePicture(QStringLiteral("generated_pic_5.stp"), zip).ok());
-    EXPECT_TRUE(findDuplicatePicture(QStringLiteral("generated_pic_6.stp"), QStringLiteral("Hygiene"), QStringLiteral("Zipper")));
-    EXPECT_FALSE(findDuplicatePicture(QStringLiteral("generated_pic_5.stp"), QStringLiteral("Hygiene"), QStringLiteral("Zipper")));
-    EXPECT_FALSE(findDuplicatePicture(QStringLiteral("generated_pic_6.stp"), QStringLiteral("Dressing"), QStringLiteral("Zipper")));
-    EXPECT_FALSE(findDuplicatePicture(QStringLiteral("generated_pic_6.stp"), QStringLiteral("Hygiene"), QStringLiteral("zipper")));
+    EXPECT_TRUE(findDuplicatePicture(QStringLiteral("generated_pic_6.stp"), QStringLiteral("Hygiene"),
+                                     QStringLiteral("Zipper")));
+    EXPECT_FALSE(findDuplicatePicture(QStringLiteral("generated_pic_5.stp"), QStringLiteral("Hygiene"),
+                                      QStringLiteral("Zipper")));
+    EXPECT_FALSE(findDuplicatePicture(QStringLiteral("generated_pic_6.stp"), QStringLiteral("Dressing"),
+                                      QStringLiteral("Zipper")));
+    EXPECT_FALSE(findDuplicatePicture(QStringLiteral("generated_pic_6.stp"), QStringLiteral("Hygiene"),
+                                      QStringLiteral("zipper")));
 }
 
 TEST(LibraryChecks, APictureListedByAnyTaskIsInUse) {
@@ -87,16 +93,10 @@ TEST(LibraryChecks, APictureIsInUseWhenTheActivityWouldLoadIt) {
         const char* stepLine;  // the first of two step lines; the second is "other.stp"
         bool loaded;
     } cases[] = {
-        {"p1.stp", true},
-        {"p1.stp ", true},  // a blank left behind by a hand edit
-        {"  p1.stp\t", true},
-        {"\"p1.stp\"", true},
-        {"\"p1.stp\" (the toast)", true},
-        {"p1.stp,", true},
-        {"P1.stp", false},
-        {"p1.stp2", false},
-        {"x p1.stp", false},
-        {"None", false},
+        {"p1.stp", true},     {"p1.stp ", true},  // a blank left behind by a hand edit
+        {"  p1.stp\t", true}, {"\"p1.stp\"", true}, {"\"p1.stp\" (the toast)", true},
+        {"p1.stp,", true},    {"P1.stp", false},    {"p1.stp2", false},
+        {"x p1.stp", false},  {"None", false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.stepLine);
@@ -146,21 +146,27 @@ TEST(FileIds, NamesAndDrawsThatSkipExistingFiles) {
 
 TEST(FileIds, WhatCanBuildAFileName) {
     for (const char* good : {"0", "123456789", "1111111110"}) EXPECT_TRUE(isFileId(QString::fromUtf8(good))) << good;
-    for (const char* bad : {"", " 123", "12a", "-5", "1/2", "None"}) EXPECT_FALSE(isFileId(QString::fromUtf8(bad))) << bad;
+    for (const char* bad : {"", " 123", "12a", "-5", "1/2", "None"})
+        EXPECT_FALSE(isFileId(QString::fromUtf8(bad))) << bad;
 }
 
 TEST(FileCopy, CopiesAndReportsEveryFailure) {
     TestPlatform platform;
     platform.writeFile(QStringLiteral("temp.wav"), "RIFF new");
     platform.writeFile(QStringLiteral("pic_5.wav"), "RIFF old");
-    ASSERT_TRUE(CopyFileQMX(platform.path(QStringLiteral("temp.wav")), platform.path(QStringLiteral("pic_5.wav"))).ok());
+    ASSERT_TRUE(
+        CopyFileQMX(platform.path(QStringLiteral("temp.wav")), platform.path(QStringLiteral("pic_5.wav"))).ok());
     EXPECT_EQ(platform.readFile(QStringLiteral("pic_5.wav")), QByteArray("RIFF new"));
     EXPECT_TRUE(platform.messages.texts.isEmpty());
 
-    EXPECT_FALSE(CopyFileQMX(platform.path(QStringLiteral("missing.wav")), platform.path(QStringLiteral("pic_5.wav"))).ok());
+    EXPECT_FALSE(
+        CopyFileQMX(platform.path(QStringLiteral("missing.wav")), platform.path(QStringLiteral("pic_5.wav"))).ok());
     EXPECT_EQ(platform.readFile(QStringLiteral("pic_5.wav")), QByteArray("RIFF new"));
-    EXPECT_FALSE(CopyFileQMX(platform.path(QStringLiteral("temp.wav")), platform.path(QStringLiteral("no/such/folder.wav"))).ok());
-    EXPECT_EQ(platform.messages.texts, (QStringList{QStringLiteral("File transfer failed"), QStringLiteral("File transfer failed")}));
+    EXPECT_FALSE(
+        CopyFileQMX(platform.path(QStringLiteral("temp.wav")), platform.path(QStringLiteral("no/such/folder.wav")))
+            .ok());
+    EXPECT_EQ(platform.messages.texts,
+              (QStringList{QStringLiteral("File transfer failed"), QStringLiteral("File transfer failed")}));
 }
 
 TEST(ReviewWord, WrittenAsTypedReadWholeBlankRefused) {
@@ -176,7 +182,8 @@ TEST(ReviewWord, WrittenAsTypedReadWholeBlankRefused) {
     platform.writeFile(kReviewWordFile, QByteArray());
     auto empty = readReviewWord();
     ASSERT_FALSE(empty.ok());
-    EXPECT_TRUE(empty.error().startsWith(QStringLiteral("aobj_review_word.txt, line 1"))) << empty.error().toStdString();
+    EXPECT_TRUE(empty.error().startsWith(QStringLiteral("aobj_review_word.txt, line 1")))
+        << empty.error().toStdString();
 }
 
 }  // namespace

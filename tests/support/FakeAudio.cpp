@@ -139,8 +139,9 @@ public:
         return state_;
     }
     void setDisplay(QWidget* window, const QRect& r) override {
-        log_.append(window == nullptr ? QStringLiteral("display none")
-                                      : QStringLiteral("display %1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()));
+        log_.append(window == nullptr
+                        ? QStringLiteral("display none")
+                        : QStringLiteral("display %1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()));
     }
 
 private:
@@ -170,14 +171,20 @@ bool writeSilentWav(const QString& path, double seconds) {
     const quint32 samples = static_cast<quint32>(seconds * rate);
     const quint32 dataBytes = samples * 2;
     QByteArray wav;
-    auto u32 = [&wav](quint32 v) { v = qToLittleEndian(v); wav.append(reinterpret_cast<const char*>(&v), 4); };
-    auto u16 = [&wav](quint16 v) { v = qToLittleEndian(v); wav.append(reinterpret_cast<const char*>(&v), 2); };
+    auto u32 = [&wav](quint32 v) {
+        v = qToLittleEndian(v);
+        wav.append(reinterpret_cast<const char*>(&v), 4);
+    };
+    auto u16 = [&wav](quint16 v) {
+        v = qToLittleEndian(v);
+        wav.append(reinterpret_cast<const char*>(&v), 2);
+    };
     wav.append("RIFF");
     u32(36 + dataBytes);
     wav.append("WAVEfmt ");
     u32(16);
-    u16(1);        // PCM
-    u16(1);        // mono
+    u16(1);  // PCM
+    u16(1);  // mono
     u32(rate);
     u32(rate * 2);
     u16(2);

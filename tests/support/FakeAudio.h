@@ -23,8 +23,8 @@ public:
     void stop() override;
 
     QStringList log;
-    QString current;       // the asynchronous sound still sounding, empty when none
-    QString playingSync;   // the synchronous sound being waited for, empty when none
+    QString current;      // the asynchronous sound still sounding, empty when none
+    QString playingSync;  // the synchronous sound being waited for, empty when none
     std::map<QString, double> durations;
 
 private:

@@ -18,8 +18,12 @@ public:
     }
     void paintPicture(const QImage& picture, const QRectF& r) override {
         log_->append(QStringLiteral("picture %1,%2 %3x%4 %5x%6")
-                         .arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height())
-                         .arg(picture.width()).arg(picture.height()));
+                         .arg(r.x())
+                         .arg(r.y())
+                         .arg(r.width())
+                         .arg(r.height())
+                         .arg(picture.width())
+                         .arg(picture.height()));
     }
     void newPage() override { log_->append(QStringLiteral("page")); }
     Result<QString> endDocument() override {

@@ -45,7 +45,8 @@ TinyTmpfs::TinyTmpfs(int kibibytes) {
     if (::mount("tmpfs", where.constData(), "tmpfs", 0, options.constData()) == 0) {
         mounted_ = true;
     } else {
-        why_ = QStringLiteral("mounting a tmpfs is not permitted here (%1)").arg(QString::fromLocal8Bit(std::strerror(errno)));
+        why_ = QStringLiteral("mounting a tmpfs is not permitted here (%1)")
+                   .arg(QString::fromLocal8Bit(std::strerror(errno)));
     }
 }
 

@@ -39,7 +39,9 @@ private:
 
 struct RealAudio::Impl {
     Impl(TestPlatform& p, double seconds)
-        : real(p.path(QStringLiteral("printed"))), pump(*real.services().pump, seconds), previous(platform::services()) {}
+        : real(p.path(QStringLiteral("printed"))),
+          pump(*real.services().pump, seconds),
+          previous(platform::services()) {}
     RealServices real;
     DeadlinePump pump;
     Services previous;

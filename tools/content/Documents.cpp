@@ -5,9 +5,9 @@
 #include "app/Globvars.h"
 #include "core/ShippedFiles.h"
 #include "core/TextFormat.h"
-#include "library/ReviewWord.h"
 #include "library/DefaultOptions.h"
 #include "library/OptionsFile.h"
+#include "library/ReviewWord.h"
 
 namespace {
 
@@ -356,9 +356,7 @@ QString userGuideHtml() {
                 QString::fromUtf8(kGuideStart) + demoTaskRows() + QString::fromUtf8(kGuideEnd));
 }
 
-QString creditsHtml() {
-    return page(QStringLiteral("Stepwick Credits"), QString::fromUtf8(kCredits));
-}
+QString creditsHtml() { return page(QStringLiteral("Stepwick Credits"), QString::fromUtf8(kCredits)); }
 
 Status writeDocuments(ContentOutput& out, int edition) {
     if (Status s = out.writeBytes(kProgramTypeFile, numberLine(edition)); !s) return s;

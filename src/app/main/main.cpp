@@ -1,7 +1,7 @@
+#include "activity/FormAnimation.h"
 #include "app/AppFolderResolution.h"
 #include "app/Forms.h"
 #include "app/Globvars.h"
-#include "activity/FormAnimation.h"
 #include "library/FormTask.h"
 #include "maintenance/FormMaint.h"
 #include "platform/Services.h"
@@ -46,8 +46,9 @@ int main(int argc, char** argv) {
     const QStringList args = QApplication::arguments();
     if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
         std::printf("%s", qPrintable(QCoreApplication::translate(
-                              "main", "Usage: stepwick [--app-folder DIR]\n"
-                                      "  --app-folder DIR  keep the task library and students' data in DIR\n")));
+                              "main",
+                              "Usage: stepwick [--app-folder DIR]\n"
+                              "  --app-folder DIR  keep the task library and students' data in DIR\n")));
         return 0;
     }
 
