@@ -26,8 +26,12 @@ TestPlatform& library() {
         auto p = std::make_unique<TestPlatform>();
         for (int i = 0; i < kPictures; ++i) {
             const QString id = QString::number(111111111 + i * 7919);
-            const StepRecord picture{QStringLiteral("Category %1").arg(i % 40), QStringLiteral("Picture number %1").arg(i),
-                                     QStringLiteral("None"), QStringLiteral("picture_%1.jpg").arg(i), QStringLiteral("None"), id};
+            const StepRecord picture{QStringLiteral("Category %1").arg(i % 40),
+                                     QStringLiteral("Picture number %1").arg(i),
+                                     QStringLiteral("None"),
+                                     QStringLiteral("picture_%1.jpg").arg(i),
+                                     QStringLiteral("None"),
+                                     id};
             if (!writePicture(generatedPictureFileName(id), picture)) std::abort();
         }
         for (int i = 0; i < kTasks; ++i) {
@@ -38,7 +42,8 @@ TestPlatform& library() {
             task.TaskCategory = QStringLiteral("Category %1").arg(i % 40);
             task.TaskVideoFile = QStringLiteral("None");
             for (int s = 1; s <= task.StepCount; ++s) {
-                task.StepFileName[s] = generatedPictureFileName(QString::number(111111111 + ((i + s) % kPictures) * 7919));
+                task.StepFileName[s] =
+                    generatedPictureFileName(QString::number(111111111 + ((i + s) % kPictures) * 7919));
             }
             task.TaskId = id;
             task.TaskIntroFile = QStringLiteral("None");

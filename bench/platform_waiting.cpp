@@ -52,9 +52,7 @@ double cpuPercentOf(F&& run, double& wallSeconds) {
     return 100.0 * (cpuSeconds() - before) / wallSeconds;
 }
 
-double secondsOf(const QElapsedTimer& t) {
-    return static_cast<double>(t.nsecsElapsed()) / 1e9;
-}
+double secondsOf(const QElapsedTimer& t) { return static_cast<double>(t.nsecsElapsed()) / 1e9; }
 
 struct RealPlatformForBench {
     QTemporaryDir folder;

@@ -64,6 +64,4 @@ BENCHMARK(BM_RecordResultsAfter10000Records)->Unit(benchmark::kMillisecond)->Min
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    return runBenchmarks(argc, argv);
-}
+int main(int argc, char** argv) { return runBenchmarks(argc, argv); }

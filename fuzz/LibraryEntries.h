@@ -6,7 +6,7 @@
 // line they read the same way. The fuzz targets abort on a non-empty answer; an ordinary test
 // replays the seed corpus through the same functions.
 
-#include "app/TextFormat.h"
+#include "core/TextFormat.h"
 #include "library/Categories.h"
 #include "library/PathHelpers.h"
 #include "library/PictureFile.h"
@@ -72,8 +72,8 @@ inline QString fuzzTaskReaders(const QByteArray& bytes) {
     const struct {
         const char* name;
         TaskReadPlan plan;
-    } readers[] = {{"activity", TaskReaders::activity},   {"list", TaskReaders::list},
-                   {"editor", TaskReaders::editor},       {"duplicate check", TaskReaders::duplicateCheck},
+    } readers[] = {{"activity", TaskReaders::activity},  {"list", TaskReaders::list},
+                   {"editor", TaskReaders::editor},      {"duplicate check", TaskReaders::duplicateCheck},
                    {"use check", TaskReaders::useCheck}, {"deletion", TaskReaders::deletion}};
     auto editor = parseTask(bytes, TaskReaders::editor);
     for (const auto& r : readers) {
@@ -88,7 +88,8 @@ inline QString fuzzTaskReaders(const QByteArray& bytes) {
     if (!written) return {};  // refused: values that would not read back
     auto again = parseTask(*written, TaskReaders::editor);
     if (!again) return QStringLiteral("a written task does not read back: ") + again.error();
-    if (!fuzzentry::sameText(*again, fuzzentry::asWritten(*editor))) return QStringLiteral("a written task reads back changed");
+    if (!fuzzentry::sameText(*again, fuzzentry::asWritten(*editor)))
+        return QStringLiteral("a written task reads back changed");
     return {};
 }
 
@@ -97,8 +98,10 @@ inline QString fuzzPictureReaders(const QByteArray& bytes) {
     const struct {
         const char* name;
         PictureReadPlan plan;
-    } readers[] = {{"activity", PictureReaders::activity}, {"list", PictureReaders::list},
-                   {"preview", PictureReaders::preview},   {"editor", PictureReaders::editor},
+    } readers[] = {{"activity", PictureReaders::activity},
+                   {"list", PictureReaders::list},
+                   {"preview", PictureReaders::preview},
+                   {"editor", PictureReaders::editor},
                    {"deletion", PictureReaders::deletion}};
     auto editor = parsePicture(bytes, PictureReaders::editor);
     for (const auto& r : readers) {
@@ -114,7 +117,8 @@ inline QString fuzzPictureReaders(const QByteArray& bytes) {
     if (!written) return {};
     auto again = parsePicture(*written, PictureReaders::editor);
     if (!again) return QStringLiteral("a written picture does not read back: ") + again.error();
-    if (!fuzzentry::sameText(*again, fuzzentry::asWritten(*editor))) return QStringLiteral("a written picture reads back changed");
+    if (!fuzzentry::sameText(*again, fuzzentry::asWritten(*editor)))
+        return QStringLiteral("a written picture reads back changed");
     return {};
 }
 

@@ -1,4 +1,4 @@
-#include "OptionsEntries.h"
 #include "FuzzTarget.h"
+#include "OptionsEntries.h"
 
 STEPWICK_FUZZ_TARGET(fuzzStudentOptions)

@@ -1,4 +1,4 @@
-#include "LibraryEntries.h"
 #include "FuzzTarget.h"
+#include "LibraryEntries.h"
 
 STEPWICK_FUZZ_TARGET(fuzzPictureReaders)

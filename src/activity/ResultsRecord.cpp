@@ -1,6 +1,6 @@
 #include "activity/ResultsRecord.h"
 
-#include "app/TextFormat.h"
+#include "core/TextFormat.h"
 #include "platform/Services.h"
 
 #include <QCoreApplication>
@@ -15,9 +15,7 @@ const QString kTeacher = QStringLiteral("teacher");
 constexpr int kSpreadsheetHeaderLines = 4;
 constexpr int kSpreadsheetColumns = 9;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("ResultsRecord", text);
-}
+QString tr(const char* text) { return QCoreApplication::translate("ResultsRecord", text); }
 
 QString statusSentence(bool finished) {
     return finished ? QStringLiteral("The student finished sequencing this task")
@@ -159,13 +157,9 @@ Status writeWithPending(const QString& folder, const QString& student, const QBy
 
 }  // namespace
 
-QString dateStamp(const QDateTime& when) {
-    return when.toString(kDateStampPattern);
-}
+QString dateStamp(const QDateTime& when) { return when.toString(kDateStampPattern); }
 
-QString currentDateStamp() {
-    return platform::clock().formatNow(kDateStampPattern);
-}
+QString currentDateStamp() { return platform::clock().formatNow(kDateStampPattern); }
 
 QString groupThousands(std::int64_t value) {
     const bool negative = value < 0;

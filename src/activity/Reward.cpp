@@ -1,6 +1,6 @@
 #include "activity/Reward.h"
 
-#include "app/TextFormat.h"
+#include "core/TextFormat.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,9 +8,7 @@
 
 namespace {
 
-int roundToInt(double value) {
-    return static_cast<int>(roundHalfEven(value));
-}
+int roundToInt(double value) { return static_cast<int>(roundHalfEven(value)); }
 
 // The whole part of draw * span + low, kept in low..low + span - 1. The product is taken in double
 // precision: in single precision the largest draw below 1 rounds up to the next whole number.
@@ -19,9 +17,7 @@ int scaledDraw(float draw, int span, int low) {
     return std::clamp(value, low, low + span - 1);
 }
 
-double degrees(double d) {
-    return d * std::numbers::pi / 180.0;
-}
+double degrees(double d) { return d * std::numbers::pi / 180.0; }
 
 }  // namespace
 
@@ -31,9 +27,7 @@ StarVerdict starVerdict(int incorrectMoves, int stepCount) {
     return {3, QStringLiteral("aobj_reward3.wav")};
 }
 
-QString rewardSongFile(float draw) {
-    return QStringLiteral("aobj_reward%1_song.wav").arg(scaledDraw(draw, 3, 3));
-}
+QString rewardSongFile(float draw) { return QStringLiteral("aobj_reward%1_song.wav").arg(scaledDraw(draw, 3, 3)); }
 
 RewardPlan planReward(int rewardMode, int incorrectMoves, int stepCount, const RandomDraw& random) {
     if (rewardMode == kRewardOff) return {0, QString(), kRewardVeryGood};

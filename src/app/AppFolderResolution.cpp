@@ -1,5 +1,8 @@
 #include "app/AppFolderResolution.h"
 
+#include "core/ShippedFiles.h"
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -8,7 +11,6 @@
 #include <QTemporaryFile>
 
 namespace {
-const QString kProgType = QStringLiteral("aobj_prog_type.cfg");
 
 QString appFolderArgument(const QStringList& args, bool* given, QString* problem) {
     *given = false;
@@ -17,7 +19,7 @@ QString appFolderArgument(const QStringList& args, bool* given, QString* problem
         if (a == QLatin1String("--app-folder")) {
             *given = true;
             if (i + 1 >= args.size()) {
-                *problem = QStringLiteral("--app-folder needs a folder after it.");
+                *problem = QCoreApplication::translate("AppFolder", "--app-folder needs a folder after it.");
                 return {};
             }
             return args[i + 1];
@@ -33,12 +35,16 @@ QString appFolderArgument(const QStringList& args, bool* given, QString* problem
 
 Status checkUsableFolder(const QString& folder) {
     const QFileInfo info(folder);
-    if (!info.exists()) return Error{QStringLiteral("The data folder %1 does not exist.").arg(folder)};
-    if (!info.isDir()) return Error{QStringLiteral("The data folder %1 is a file, not a folder.").arg(folder)};
+    if (!info.exists())
+        return Error{QCoreApplication::translate("AppFolder", "The data folder %1 does not exist.").arg(folder)};
+    if (!info.isDir())
+        return Error{
+            QCoreApplication::translate("AppFolder", "The data folder %1 is a file, not a folder.").arg(folder)};
     // Try a real write: permission bits alone say nothing on a read-only medium or for root.
     QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".stepwick-write-test-XXXXXX")));
     if (!probe.open()) {
-        return Error{QStringLiteral("The data folder %1 cannot be written (%2). Choose a folder you can write to.")
+        return Error{QCoreApplication::translate(
+                         "AppFolder", "The data folder %1 cannot be written (%2). Choose a folder you can write to.")
                          .arg(folder, probe.errorString())};
     }
     return {};
@@ -53,14 +59,16 @@ Status copyMissingContent(const QString& content, const QString& target) {
         const QString destination = QDir(target).filePath(relative);
         if (QFileInfo::exists(destination)) continue;
         if (!QDir().mkpath(QFileInfo(destination).absolutePath())) {
-            return Error{QStringLiteral("The folder for %1 cannot be made.").arg(destination)};
+            return Error{
+                QCoreApplication::translate("AppFolder", "The folder for %1 cannot be made.").arg(destination)};
         }
         // Copy to a sibling, then rename, so an interrupted first start leaves no half file.
         const QString partial = destination + QStringLiteral(".partial");
         QFile::remove(partial);
         if (!QFile::copy(source, partial) || !QFile::rename(partial, destination)) {
             QFile::remove(partial);
-            return Error{QStringLiteral("%1 cannot be copied to %2.").arg(source, destination)};
+            return Error{
+                QCoreApplication::translate("AppFolder", "%1 cannot be copied to %2.").arg(source, destination)};
         }
         QFile(destination).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     }
@@ -69,11 +77,12 @@ Status copyMissingContent(const QString& content, const QString& target) {
 
 QString findDefaultContent(const QString& executableDir) {
     const QString candidate = QDir::cleanPath(executableDir + QStringLiteral("/../share/stepwick/content"));
-    return QFileInfo(candidate + QLatin1Char('/') + kProgType).isFile() ? candidate : QString();
+    return QFileInfo(candidate + QLatin1Char('/') + kProgramTypeFile).isFile() ? candidate : QString();
 }
 
 QString userDataFolder() {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath(QStringLiteral("stepwick"));
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+        .filePath(QStringLiteral("stepwick"));
 }
 
 Result<AppFolderChoice> resolveAppFolder(const AppFolderInputs& in) {
@@ -82,13 +91,14 @@ Result<AppFolderChoice> resolveAppFolder(const AppFolderInputs& in) {
     const QString chosen = appFolderArgument(in.arguments, &given, &problem);
     if (!problem.isEmpty()) return Error{problem};
     if (given) {
-        if (chosen.isEmpty()) return Error{QStringLiteral("--app-folder needs a folder after it.")};
+        if (chosen.isEmpty())
+            return Error{QCoreApplication::translate("AppFolder", "--app-folder needs a folder after it.")};
         const QString folder = QFileInfo(chosen).absoluteFilePath();
         if (Status s = checkUsableFolder(folder); !s) return Error{s.error()};
         return AppFolderChoice{QDir::cleanPath(folder), false};
     }
 
-    if (!in.executableDir.isEmpty() && QFileInfo(QDir(in.executableDir).filePath(kProgType)).isFile()) {
+    if (!in.executableDir.isEmpty() && QFileInfo(QDir(in.executableDir).filePath(kProgramTypeFile)).isFile()) {
         const QString folder = QDir::cleanPath(QFileInfo(in.executableDir).absoluteFilePath());
         if (Status s = checkUsableFolder(folder); !s) return Error{s.error()};
         return AppFolderChoice{folder, false};
@@ -96,15 +106,20 @@ Result<AppFolderChoice> resolveAppFolder(const AppFolderInputs& in) {
 
     const QString folder = QDir::cleanPath(in.userDataDir);
     if (QFileInfo(folder).exists() && !QFileInfo(folder).isDir()) {
-        return Error{QStringLiteral("The data folder %1 is a file, not a folder.").arg(folder)};
+        return Error{
+            QCoreApplication::translate("AppFolder", "The data folder %1 is a file, not a folder.").arg(folder)};
     }
-    if (!QDir().mkpath(folder)) return Error{QStringLiteral("The data folder %1 cannot be made.").arg(folder)};
+    if (!QDir().mkpath(folder))
+        return Error{QCoreApplication::translate("AppFolder", "The data folder %1 cannot be made.").arg(folder)};
     if (Status s = checkUsableFolder(folder); !s) return Error{s.error()};
     bool filled = false;
-    if (!QFileInfo(QDir(folder).filePath(kProgType)).isFile()) {
+    if (!QFileInfo(QDir(folder).filePath(kProgramTypeFile)).isFile()) {
         if (in.defaultContent.isEmpty()) {
-            return Error{QStringLiteral("The program's default content was not found, so %1 cannot be filled. "
-                                        "Reinstall the program, or start it with --app-folder DIR.").arg(folder)};
+            return Error{
+                QCoreApplication::translate("AppFolder",
+                                            "The program's default content was not found, so %1 cannot be filled. "
+                                            "Reinstall the program, or start it with --app-folder DIR.")
+                    .arg(folder)};
         }
         if (Status s = copyMissingContent(in.defaultContent, folder); !s) return Error{s.error()};
         filled = true;

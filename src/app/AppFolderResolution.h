@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Result.h"
+#include "core/Result.h"
 
 #include <QString>
 #include <QStringList>
@@ -11,7 +11,7 @@
 //    teachers carry it on a memory stick);
 // 3. the per-user data folder, filled from the default content on first start.
 struct AppFolderInputs {
-    QStringList arguments;   // the command line, program name first
+    QStringList arguments;  // the command line, program name first
     QString executableDir;
     QString userDataDir;     // e.g. ~/.local/share/stepwick
     QString defaultContent;  // the shipped content, empty when none was found

@@ -1,15 +1,20 @@
 #include "app/PictureWidgets.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 
-QImage readPicture(const QString& path) {
+Result<QImage> readPicture(const QString& path) {
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
-    return reader.read();
+    QImage image = reader.read();
+    if (image.isNull())
+        return Error{QCoreApplication::translate("PictureWidgets", "The picture %1 cannot be shown: %2")
+                         .arg(path, reader.errorString())};
+    return image;
 }
 
 PictureBox::PictureBox(QWidget* parent, const QString& name) : QWidget(parent) {
@@ -17,11 +22,12 @@ PictureBox::PictureBox(QWidget* parent, const QString& name) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-bool PictureBox::loadPicture(const QString& path) {
-    QImage image = readPicture(path);
-    path_ = image.isNull() ? QString() : path;
-    setPicture(image);
-    return !image.isNull();
+Status PictureBox::loadPicture(const QString& path) {
+    auto image = readPicture(path);
+    path_ = image ? path : QString();
+    setPicture(image ? *image : QImage());
+    if (!image) return Error{image.error()};
+    return {};
 }
 
 void PictureBox::setPicture(const QImage& image) {
@@ -58,7 +64,8 @@ void PictureBox::paintEvent(QPaintEvent*) {
         pen.setJoinStyle(Qt::MiterJoin);
         p.setPen(pen);
         const int half = borderWidth_ / 2;
-        p.drawRect(rect().adjusted(half, half, -half - (borderWidth_ % 2 == 0 ? 1 : 0), -half - (borderWidth_ % 2 == 0 ? 1 : 0)));
+        p.drawRect(rect().adjusted(half, half, -half - (borderWidth_ % 2 == 0 ? 1 : 0),
+                                   -half - (borderWidth_ % 2 == 0 ? 1 : 0)));
     }
 }
 
@@ -66,8 +73,7 @@ void PictureBox::mousePressEvent(QMouseEvent* event) { Q_EMIT mousePressed(event
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) { Q_EMIT mouseReleased(event); }
 void PictureBox::mouseMoveEvent(QMouseEvent* event) { Q_EMIT mouseMoved(event); }
 
-PictureButton::PictureButton(QWidget* parent, const QString& name, const QString& caption)
-    : QAbstractButton(parent) {
+PictureButton::PictureButton(QWidget* parent, const QString& name, const QString& caption) : QAbstractButton(parent) {
     setObjectName(name);
     setText(caption);
     setAccessibleName(caption);
@@ -76,9 +82,11 @@ PictureButton::PictureButton(QWidget* parent, const QString& name, const QString
     setFocusPolicy(Qt::StrongFocus);
 }
 
-bool PictureButton::loadPicture(const QString& path) {
-    setPicture(readPicture(path));
-    return !image_.isNull();
+Status PictureButton::loadPicture(const QString& path) {
+    auto image = readPicture(path);
+    setPicture(image ? *image : QImage());
+    if (!image) return Error{image.error()};
+    return {};
 }
 
 void PictureButton::setPicture(const QImage& image) {
@@ -86,9 +94,7 @@ void PictureButton::setPicture(const QImage& image) {
     update();
 }
 
-QSize PictureButton::sizeHint() const {
-    return image_.isNull() ? QSize(120, 100) : image_.size();
-}
+QSize PictureButton::sizeHint() const { return image_.isNull() ? QSize(120, 100) : image_.size(); }
 
 void PictureButton::paintEvent(QPaintEvent*) {
     QPainter p(this);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Result.h"
+
 #include <QAbstractButton>
 #include <QColor>
 #include <QImage>
@@ -11,8 +13,9 @@ class PictureBox : public QWidget {
 public:
     explicit PictureBox(QWidget* parent, const QString& name = {});
 
-    // False (and the box shows no picture) when the file cannot be read as a picture.
-    bool loadPicture(const QString& path);
+    // An error naming the file (and the box shows no picture) when it cannot be read as a
+    // picture.
+    Status loadPicture(const QString& path);
     void setPicture(const QImage& image);
     void clearPicture();
     const QImage& picture() const { return image_; }
@@ -50,7 +53,8 @@ class PictureButton : public QAbstractButton {
 public:
     PictureButton(QWidget* parent, const QString& name, const QString& caption);
 
-    bool loadPicture(const QString& path);
+    // As PictureBox::loadPicture; without a picture the button shows its caption.
+    Status loadPicture(const QString& path);
     void setPicture(const QImage& image);
     const QImage& picture() const { return image_; }
 
@@ -64,4 +68,5 @@ private:
 };
 
 // Loads a picture file by its contents (JPEG, GIF, BMP, PNG, ICO), whatever its extension says.
-QImage readPicture(const QString& path);
+// An error names the file and says why it cannot be shown.
+Result<QImage> readPicture(const QString& path);

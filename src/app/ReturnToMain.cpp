@@ -2,6 +2,7 @@
 
 #include "app/Forms.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -11,7 +12,7 @@ void addReturnToMainButton(QWidget* window, const char* objectName) {
     auto* label = new QLabel(window->windowTitle(), window);
     label->setAlignment(Qt::AlignCenter);
     layout->addWidget(label);
-    auto* back = new QPushButton(QStringLiteral("Back to the Main Menu"), window);
+    auto* back = new QPushButton(QCoreApplication::translate("ReturnToMain", "Back to the Main Menu"), window);
     back->setObjectName(QString::fromLatin1(objectName));
     back->setAccessibleName(back->text());
     back->setMinimumHeight(60);

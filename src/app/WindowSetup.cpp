@@ -2,6 +2,7 @@
 
 #include "platform/Services.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QIcon>
 #include <QPainter>
@@ -39,7 +40,7 @@ QIcon stepwickIcon() {
 }
 
 void prepareWindow(QWidget* window, bool fullScreen) {
-    window->setWindowTitle(QStringLiteral("Stepwick"));
+    window->setWindowTitle(QCoreApplication::translate("WindowSetup", "Stepwick"));
     window->setWindowIcon(stepwickIcon());
     if (fullScreen) {
         window->setGeometry(platform::screen().geometry());

@@ -1,8 +1,10 @@
 #include "audio/MultimediaCommands.h"
 
+#include "app/Globvars.h"
 #include "audio/MediaPath.h"
 #include "platform/Services.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 // An open device: a wave file for playback or a recording, never both.
@@ -82,8 +84,8 @@ MciError MultimediaCommands::run(const QStringList& words, QString* reply) {
     if (is(verb, u"open")) return open(words);
     if (is(verb, u"close")) return words.size() == 2 ? close(words[1]) : MciUnknownCommand;
 
-    const bool knownVerb = is(verb, u"play") || is(verb, u"status") || is(verb, u"set") ||
-                           is(verb, u"record") || is(verb, u"save");
+    const bool knownVerb =
+        is(verb, u"play") || is(verb, u"status") || is(verb, u"set") || is(verb, u"record") || is(verb, u"save");
     if (!knownVerb) return MciUnknownCommand;
     const auto found = devices_.find(aliasKey(words[1]));
     if (found == devices_.end()) return MciNoSuchDevice;
@@ -92,8 +94,10 @@ MciError MultimediaCommands::run(const QStringList& words, QString* reply) {
     if (is(verb, u"status")) {
         if (words.size() != 3 || !is(words[2], u"mode")) return MciUnknownCommand;
         QString mode;
-        if (device.playback) mode = device.playback->mode();
-        else mode = device.recording ? QStringLiteral("recording") : QStringLiteral("stopped");
+        if (device.playback)
+            mode = device.playback->mode();
+        else
+            mode = device.recording ? QStringLiteral("recording") : QStringLiteral("stopped");
         if (reply != nullptr) *reply = mode;
         return MciOk;
     }
@@ -107,14 +111,14 @@ MciError MultimediaCommands::run(const QStringList& words, QString* reply) {
     if (is(verb, u"set")) return setRecordingFormat(words);
     if (is(verb, u"record")) {
         if (words.size() != 2) return MciUnknownCommand;
-        device.recording = device.recorder->start();
+        device.recording = device.recorder->start().ok();
         return device.recording ? MciOk : MciDeviceFailed;
     }
     // save ALIAS "PATH"
     if (words.size() != 3) return MciUnknownCommand;
     const QString path = absoluteMediaPath(unquoted(words[2]));
     if (path.isEmpty()) return MciCannotOpen;
-    return device.recorder->save(path) ? MciOk : MciDeviceFailed;
+    return device.recorder->save(path).ok() ? MciOk : MciDeviceFailed;
 }
 
 MciError MultimediaCommands::open(const QStringList& words) {
@@ -150,8 +154,10 @@ MciError MultimediaCommands::close(const QString& alias) {
 }
 
 MultimediaCommands& multimedia() {
-    static MultimediaCommands commands;
-    return commands;
+    // Its devices are Qt Multimedia objects: made only while the application object exists.
+    Q_ASSERT(QCoreApplication::instance() != nullptr);
+    if (!MultimediaInterpreter) MultimediaInterpreter = std::make_shared<MultimediaCommands>();
+    return *MultimediaInterpreter;
 }
 
 MciError mciSendString(const QString& command) { return multimedia().send(command); }

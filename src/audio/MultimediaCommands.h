@@ -17,8 +17,8 @@ enum MciError : std::uint32_t {
     MciNoSuchDevice = 2,    // no device is open under that alias
     MciCannotOpen = 3,      // the file is missing or cannot be decoded, or no recorder
     MciAliasInUse = 4,
-    MciUnsupported = 5,     // a command or setting the device cannot do
-    MciDeviceFailed = 6,    // the device refused (no microphone, nothing recorded, write failed)
+    MciUnsupported = 5,   // a command or setting the device cannot do
+    MciDeviceFailed = 6,  // the device refused (no microphone, nothing recorded, write failed)
 };
 
 // The multimedia command interface: text commands that open, play, poll, record and close
@@ -59,7 +59,8 @@ private:
 };
 
 // The program's one multimedia interface: every window sends its commands here, so "close all"
-// closes whatever any of them opened.
+// closes whatever any of them opened. Made on first use (after the application object) and kept
+// in Globvars; resetGlobvars destroys it with its devices.
 MultimediaCommands& multimedia();
 
 // Sends a command to multimedia() and ignores any reply.

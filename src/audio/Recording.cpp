@@ -1,7 +1,7 @@
 #include "audio/Recording.h"
 
-#include "app/TextFormat.h"
 #include "audio/MultimediaCommands.h"
+#include "core/TextFormat.h"
 #include "platform/Services.h"
 
 void startRecording() {

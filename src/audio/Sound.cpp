@@ -3,6 +3,8 @@
 #include "audio/MediaPath.h"
 #include "platform/Services.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 bool isLoop(const QString& loopArgument) { return loopArgument == QStringLiteral("LOOP"); }
@@ -10,7 +12,7 @@ bool isLoop(const QString& loopArgument) { return loopArgument == QStringLiteral
 // True when the file is there; otherwise tells the teacher which name was missing.
 bool findWave(const QString& fileName) {
     if (waveFileExists(fileName)) return true;
-    platform::messages().ok(QStringLiteral("Could't find file ") + fileName);
+    platform::messages().ok(QCoreApplication::translate("Sound", "Could't find file ") + fileName);
     return false;
 }
 

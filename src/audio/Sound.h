@@ -10,7 +10,8 @@
 // was passed, and nothing plays.
 
 // Plays the file and returns when it has ended. It never loops: a blocking loop would never
-// return, so "LOOP" plays it once.
+// return, so "LOOP" plays it once. The window repaints meanwhile, but a click or key press
+// waits until the sound has ended.
 void playWave(const QString& fileName, const QString& loopArgument);
 
 // Starts the file and returns at once; a sound already started this way is cut off.

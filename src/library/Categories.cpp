@@ -1,13 +1,12 @@
 #include "library/Categories.h"
 
-#include "app/LineReader.h"
-#include "app/TextFormat.h"
+#include "core/LineReader.h"
+#include "core/TextFormat.h"
 #include "library/DataFiles.h"
 #include "library/PathHelpers.h"
 #include "platform/Services.h"
 
-#include <QComboBox>
-
+#include <QCoreApplication>
 #include <utility>
 
 namespace {
@@ -84,19 +83,24 @@ Result<QStringList> readCategoryList() {
 
 Status saveCategory(const QString& category) {
     if (category.isEmpty()) return {};
-    if (Status s = checkStorable(category, LineUse::Whole, QStringLiteral("The category")); !s) return s;
+    if (Status s = checkStorable(category, LineUse::Whole, QCoreApplication::translate("Categories", "The category"));
+        !s)
+        return s;
     auto before = readCategoryList();
     if (!before) return Error{before.error()};
     if (before->size() > kMaxCategories) {
-        return fileError(kCategoryListFile, QStringLiteral("the list holds more than %1 categories; \"%2\" was not added.")
-                                                .arg(kMaxCategories)
-                                                .arg(category));
+        return fileError(
+            kCategoryListFile,
+            QCoreApplication::translate("Categories", "the list holds more than %1 categories; \"%2\" was not added.")
+                .arg(kMaxCategories)
+                .arg(category));
     }
     CategoryTable.fill(QString());
     for (int i = 0; i < before->size(); ++i) CategoryTable[i + 1] = before->at(i);
     const QStringList after = tableEntries(insertSortedUnique(category));
     if (!after.contains(category)) {
-        return fileError(kCategoryListFile, QStringLiteral("the list is full (%1 categories); \"%2\" was not added.")
+        return fileError(kCategoryListFile, QCoreApplication::translate(
+                                                "Categories", "the list is full (%1 categories); \"%2\" was not added.")
                                                 .arg(kMaxCategories)
                                                 .arg(category));
     }
@@ -104,12 +108,4 @@ Status saveCategory(const QString& category) {
     QByteArray data;
     for (const QString& line : after) data += textLine(line);
     return writeDataFile(kCategoryListFile, data);
-}
-
-Status loadCategoryList(QComboBox& box) {
-    box.clear();
-    auto lines = readCategoryList();
-    if (!lines) return Error{lines.error()};
-    box.addItems(*lines);
-    return {};
 }

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "platform/Result.h"
+#include "core/Result.h"
 
+#include <QCoreApplication>
 #include <QString>
 
-// The message shown when a copy fails.
-inline const QString kFileTransferFailed = QStringLiteral("File transfer failed");
+// The message shown when a copy fails (its source text; the message box shows its translation).
+inline constexpr const char* kFileTransferFailed = QT_TRANSLATE_NOOP("FileCopy", "File transfer failed");
 
 // Replaces destination with a copy of source (both paths). The destination is replaced
 // atomically, so a failed copy leaves it as it was. Any failure (a missing or unreadable source,

@@ -1,8 +1,10 @@
 #include "library/PictureFile.h"
 
-#include "app/LineReader.h"
-#include "app/TextFormat.h"
+#include "core/LineReader.h"
+#include "core/TextFormat.h"
 #include "library/PathHelpers.h"
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -45,18 +47,22 @@ Result<QByteArray> formatPicture(const StepRecord& picture) {
         const char* what;
     };
     const Value values[] = {
-        {picture.PictureCategory, LineUse::Whole, "The picture category"},
-        {picture.StepDescription, LineUse::Whole, "The picture description"},
-        {noneIfEmpty(picture.StepPhonetic), LineUse::Whole, "The spoken text"},
-        {picture.StepPictureFile, LineUse::Whole, "The picture image name"},
-        {noneIfEmpty(picture.StepWaveFile), LineUse::Field, "The narration file name"},
-        {picture.PictureId, LineUse::Field, "The picture id"},
+        {picture.PictureCategory, LineUse::Whole, QT_TRANSLATE_NOOP("PictureFile", "The picture category")},
+        {picture.StepDescription, LineUse::Whole, QT_TRANSLATE_NOOP("PictureFile", "The picture description")},
+        {noneIfEmpty(picture.StepPhonetic), LineUse::Whole, QT_TRANSLATE_NOOP("PictureFile", "The spoken text")},
+        {picture.StepPictureFile, LineUse::Whole, QT_TRANSLATE_NOOP("PictureFile", "The picture image name")},
+        {noneIfEmpty(picture.StepWaveFile), LineUse::Field,
+         QT_TRANSLATE_NOOP("PictureFile", "The narration file name")},
+        {picture.PictureId, LineUse::Field, QT_TRANSLATE_NOOP("PictureFile", "The picture id")},
     };
     QByteArray out;
     for (const Value& v : values) {
-        if (Status s = checkStorable(v.text, v.readAs, QString::fromLatin1(v.what)); !s) return Error{s.error()};
+        if (Status s = checkStorable(v.text, v.readAs, QCoreApplication::translate("PictureFile", v.what)); !s)
+            return Error{s.error()};
         out += textLine(v.text);
     }
+    if (Status s = checkFileId(picture.PictureId, QCoreApplication::translate("PictureFile", "The picture id")); !s)
+        return Error{s.error()};
     return out;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/Result.h"
 #include "library/DataFiles.h"
-#include "platform/Result.h"
 
 #include <QByteArray>
 #include <QString>
@@ -38,13 +38,13 @@ struct PictureReadPlan {
 // The readers of a picture file.
 namespace PictureReaders {
 // Loading a task's steps to play them: description, spoken text, image, narration.
-inline constexpr PictureReadPlan activity{LineUse::Skip, LineUse::Whole, LineUse::Whole,
+inline constexpr PictureReadPlan activity{LineUse::Skip,  LineUse::Whole, LineUse::Whole,
                                           LineUse::Whole, LineUse::Whole, LineUse::NotRead};
 // The picture lists: category and description.
-inline constexpr PictureReadPlan list{LineUse::Whole, LineUse::Whole, LineUse::NotRead,
+inline constexpr PictureReadPlan list{LineUse::Whole,   LineUse::Whole,   LineUse::NotRead,
                                       LineUse::NotRead, LineUse::NotRead, LineUse::NotRead};
 // A step's preview in the task editor and printing: the image.
-inline constexpr PictureReadPlan preview{LineUse::Skip, LineUse::Skip, LineUse::Skip,
+inline constexpr PictureReadPlan preview{LineUse::Skip,  LineUse::Skip,    LineUse::Skip,
                                          LineUse::Whole, LineUse::NotRead, LineUse::NotRead};
 // The picture editor: everything.
 inline constexpr PictureReadPlan editor{LineUse::Whole, LineUse::Whole, LineUse::Whole,
@@ -52,7 +52,7 @@ inline constexpr PictureReadPlan editor{LineUse::Whole, LineUse::Whole, LineUse:
 // The duplicate check: category and description.
 inline constexpr PictureReadPlan duplicateCheck = list;
 // Deleting a picture: its narration.
-inline constexpr PictureReadPlan deletion{LineUse::Skip, LineUse::Skip, LineUse::Skip,
+inline constexpr PictureReadPlan deletion{LineUse::Skip, LineUse::Skip,  LineUse::Skip,
                                           LineUse::Skip, LineUse::Field, LineUse::NotRead};
 }  // namespace PictureReaders
 
@@ -63,8 +63,8 @@ Result<StepRecord> parsePicture(const QByteArray& bytes, const PictureReadPlan& 
 Result<StepRecord> readPictureFile(const QString& name, const PictureReadPlan& plan);
 
 // The bytes of a picture file, or why the record cannot be stored (a line break in a text, a
-// comma or leading quote in the narration name or the id). Empty optional values are written as
-// "None".
+// comma or leading quote in the narration name or the id, an id that is not a number). Empty
+// optional values are written as "None".
 Result<QByteArray> formatPicture(const StepRecord& picture);
 
 // Replaces the picture file of a stored name or path with the record, atomically.

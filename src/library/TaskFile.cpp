@@ -1,8 +1,10 @@
 #include "library/TaskFile.h"
 
-#include "app/LineReader.h"
-#include "app/TextFormat.h"
+#include "core/LineReader.h"
+#include "core/TextFormat.h"
 #include "library/PathHelpers.h"
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -11,7 +13,7 @@ Result<std::int16_t> readStepCount(LineReader& reader) {
     auto count = reader.readInt16();
     if (!count) return count;
     if (*count < kMinStepCount || *count > kMaxStepCount) {
-        return Error{QStringLiteral("line %1: the step count %2 is not between %3 and %4")
+        return Error{QCoreApplication::translate("TaskFile", "line %1: the step count %2 is not between %3 and %4")
                          .arg(line)
                          .arg(*count)
                          .arg(kMinStepCount)
@@ -55,7 +57,7 @@ Result<TaskRecord> readTaskFile(const QString& name, const TaskReadPlan& plan) {
 
 Result<QByteArray> formatTask(const TaskRecord& task) {
     if (task.StepCount < kMinStepCount || task.StepCount > kMaxStepCount) {
-        return Error{QStringLiteral("A task needs %1 to %2 steps; this one has %3.")
+        return Error{QCoreApplication::translate("TaskFile", "A task needs %1 to %2 steps; this one has %3.")
                          .arg(kMinStepCount)
                          .arg(kMaxStepCount)
                          .arg(task.StepCount)};
@@ -66,15 +68,20 @@ Result<QByteArray> formatTask(const TaskRecord& task) {
         out += textLine(value);
         return {};
     };
-    Status s = add(task.TaskTitle, LineUse::Whole, QStringLiteral("The task title"));
-    if (s) s = add(task.TaskCategory, LineUse::Whole, QStringLiteral("The task category"));
-    if (s) s = add(noneIfEmpty(task.TaskVideoFile), LineUse::Whole, QStringLiteral("The video file name"));
+    Status s = add(task.TaskTitle, LineUse::Whole, QCoreApplication::translate("TaskFile", "The task title"));
+    if (s) s = add(task.TaskCategory, LineUse::Whole, QCoreApplication::translate("TaskFile", "The task category"));
+    if (s)
+        s = add(noneIfEmpty(task.TaskVideoFile), LineUse::Whole,
+                QCoreApplication::translate("TaskFile", "The video file name"));
     for (int step = 1; s && step <= task.StepCount; ++step) {
         s = add(noneIfEmpty(task.StepFileName[step]), LineUse::Field,
-                QStringLiteral("The picture file of step %1").arg(step));
+                QCoreApplication::translate("TaskFile", "The picture file of step %1").arg(step));
     }
-    if (s) s = add(task.TaskId, LineUse::Field, QStringLiteral("The task id"));
-    if (s) s = add(noneIfEmpty(task.TaskIntroFile), LineUse::Field, QStringLiteral("The introduction file name"));
+    if (s) s = add(task.TaskId, LineUse::Field, QCoreApplication::translate("TaskFile", "The task id"));
+    if (s) s = checkFileId(task.TaskId, QCoreApplication::translate("TaskFile", "The task id"));
+    if (s)
+        s = add(noneIfEmpty(task.TaskIntroFile), LineUse::Field,
+                QCoreApplication::translate("TaskFile", "The introduction file name"));
     if (!s) return Error{s.error()};
     return out;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/Globvars.h"
+#include "core/Result.h"
+#include "core/TaskLimits.h"
 #include "library/DataFiles.h"
-#include "platform/Result.h"
 
 #include <QByteArray>
 #include <QString>
@@ -18,8 +18,6 @@
 //   5..N+4   StepFileName[1..N] (bare picture file names; "None" for an empty slot)
 //   N+5      TaskId (decimal digits)
 //   N+6      TaskIntroFile ("intro_" + TaskId + ".wav" or "None")
-inline constexpr int kMinStepCount = 2;
-inline constexpr int kMaxStepCount = kMaxSteps;
 
 struct TaskRecord {
     std::int16_t StepCount = 0;
@@ -50,19 +48,19 @@ namespace TaskReaders {
 inline constexpr TaskReadPlan activity{LineUse::Whole, LineUse::Skip, LineUse::Whole,
                                        LineUse::Field, LineUse::Skip, LineUse::Whole};
 // The task lists: count, title, category, video.
-inline constexpr TaskReadPlan list{LineUse::Whole, LineUse::Whole, LineUse::Whole,
+inline constexpr TaskReadPlan list{LineUse::Whole,   LineUse::Whole,   LineUse::Whole,
                                    LineUse::NotRead, LineUse::NotRead, LineUse::NotRead};
 // The task editor and printing: everything.
 inline constexpr TaskReadPlan editor{LineUse::Whole, LineUse::Whole, LineUse::Whole,
                                      LineUse::Whole, LineUse::Field, LineUse::Field};
 // The duplicate check: count, title, category.
-inline constexpr TaskReadPlan duplicateCheck{LineUse::Whole, LineUse::Whole, LineUse::NotRead,
+inline constexpr TaskReadPlan duplicateCheck{LineUse::Whole,   LineUse::Whole,   LineUse::NotRead,
                                              LineUse::NotRead, LineUse::NotRead, LineUse::NotRead};
-// The picture use check: count and step names.
-inline constexpr TaskReadPlan useCheck{LineUse::Skip, LineUse::Skip, LineUse::Skip,
-                                       LineUse::Whole, LineUse::NotRead, LineUse::NotRead};
+// The picture use check: count and step names, the step names read as the activity reads them.
+inline constexpr TaskReadPlan useCheck{LineUse::Skip,  LineUse::Skip,    LineUse::Skip,
+                                       LineUse::Field, LineUse::NotRead, LineUse::NotRead};
 // Deleting a task: count and id.
-inline constexpr TaskReadPlan deletion{LineUse::Skip, LineUse::Skip, LineUse::Skip,
+inline constexpr TaskReadPlan deletion{LineUse::Skip, LineUse::Skip,  LineUse::Skip,
                                        LineUse::Skip, LineUse::Whole, LineUse::NotRead};
 }  // namespace TaskReaders
 
@@ -74,8 +72,8 @@ Result<TaskRecord> parseTask(const QByteArray& bytes, const TaskReadPlan& plan);
 Result<TaskRecord> readTaskFile(const QString& name, const TaskReadPlan& plan);
 
 // The bytes of a task file, or why the record cannot be stored (a step count outside 2 to 10, a
-// line break in a text, a comma or leading quote in a value read back as a field). Empty
-// optional values are written as "None".
+// line break in a text, a comma or leading quote in a value read back as a field, an id that is
+// not a number). Empty optional values are written as "None".
 Result<QByteArray> formatTask(const TaskRecord& task);
 
 // Replaces the task file of a stored name or path with the record, atomically.

@@ -10,9 +10,7 @@
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("TaskListTexts", text);
-}
+QString tr(const char* text) { return QCoreApplication::translate("TaskListTexts", text); }
 
 template <typename Read, typename Entry>
 Listing listFiles(const QStringList& names, Read read, Entry entry) {
@@ -43,9 +41,7 @@ QString pictureListEntry(const StepRecord& picture) {
     return picture.PictureCategory + QStringLiteral(": ") + picture.StepDescription;
 }
 
-bool hasVideo(const TaskRecord& task) {
-    return !isNone(task.TaskVideoFile);
-}
+bool hasVideo(const TaskRecord& task) { return !isNone(task.TaskVideoFile); }
 
 void sortListed(QList<ListedFile>& listed) {
     std::stable_sort(listed.begin(), listed.end(), [](const ListedFile& a, const ListedFile& b) {

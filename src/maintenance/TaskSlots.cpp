@@ -8,9 +8,7 @@
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("TaskSlots", text);
-}
+QString tr(const char* text) { return QCoreApplication::translate("TaskSlots", text); }
 
 }  // namespace
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/Result.h"
 #include "library/TaskFile.h"
-#include "platform/Result.h"
 
 #include <QString>
 

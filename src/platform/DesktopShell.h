@@ -4,6 +4,6 @@
 
 class DesktopShell : public Shell {
 public:
-    bool open(const QString& pathOrUrl) override;
-    bool startProgram(const QString& program, const QStringList& arguments) override;
+    Status open(const QString& pathOrUrl) override;
+    Status startProgram(const QString& program, const QStringList& arguments) override;
 };

@@ -35,9 +35,7 @@ void EspeakSpeech::stop() {
     if (channel_) channel_->stop();
 }
 
-bool EspeakSpeech::isSpeaking() {
-    return synthesizing_ || (channel_ && channel_->isPlaying());
-}
+bool EspeakSpeech::isSpeaking() { return synthesizing_ || (channel_ && channel_->isPlaying()); }
 
 void EspeakSpeech::work() {
     for (;;) {

@@ -33,9 +33,7 @@ enum HelperExit { kHelperOk = 0, kNoData = 2, kNoVoice = 3 };
 
 const QString kHelperName = QStringLiteral("stepwick-speak");
 
-QString cannotStart(const QString& why) {
-    return QStringLiteral("The speech synthesizer cannot start: %1").arg(why);
-}
+QString cannotStart(const QString& why) { return QStringLiteral("The speech synthesizer cannot start: %1").arg(why); }
 
 QString helperFailure(int status, const QString& language) {
     if (!WIFEXITED(status)) return QStringLiteral("The speech synthesizer stopped unexpectedly.");

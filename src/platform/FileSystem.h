@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Result.h"
+#include "core/Result.h"
 
 #include <QByteArray>
 #include <QString>
@@ -23,11 +23,12 @@ public:
     // that a crash or a full disk leaves the old or the new file, never a mix.
     virtual Status writeAtomic(const QString& path, const QByteArray& data) = 0;
 
-    virtual bool remove(const QString& path) = 0;
+    // Deletes the file; an error names it and says why it is still there.
+    virtual Status remove(const QString& path) = 0;
 
     // Replaces destination with a copy of source, atomically.
     virtual Status copy(const QString& source, const QString& destination) = 0;
 
     virtual QString currentDir() = 0;
-    virtual bool setCurrentDir(const QString& path) = 0;
+    virtual Status setCurrentDir(const QString& path) = 0;
 };

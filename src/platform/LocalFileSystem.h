@@ -10,8 +10,8 @@ public:
     QStringList list(const QString& folder, const QString& pattern) override;
     Result<QByteArray> readAll(const QString& path) override;
     Status writeAtomic(const QString& path, const QByteArray& data) override;
-    bool remove(const QString& path) override;
+    Status remove(const QString& path) override;
     Status copy(const QString& source, const QString& destination) override;
     QString currentDir() override;
-    bool setCurrentDir(const QString& path) override;
+    Status setCurrentDir(const QString& path) override;
 };

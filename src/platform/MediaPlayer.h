@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Result.h"
+
 #include <QRect>
 #include <QString>
 
@@ -14,8 +16,8 @@ public:
 
     virtual ~MediaPlayer() = default;
 
-    // Loads the clip; false when the file does not exist.
-    virtual bool load(const QString& path) = 0;
+    // Loads the clip; an error naming it when the file does not exist.
+    virtual Status load(const QString& path) = 0;
     virtual void play() = 0;
     virtual void pause() = 0;
     virtual void stop() = 0;

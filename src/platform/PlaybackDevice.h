@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Result.h"
+
 #include <QString>
 
 #include <memory>
@@ -22,12 +24,12 @@ class WaveRecorder {
 public:
     virtual ~WaveRecorder() = default;
 
-    // Starts recording. False when there is no microphone or it cannot be opened.
-    virtual bool start() = 0;
+    // Starts recording. An error when there is no microphone or it cannot be opened.
+    virtual Status start() = 0;
 
     // Writes what was recorded so far as a 16-bit, 22050 Hz, mono WAV file (converting from
-    // whatever the microphone delivers). False when nothing was recorded or the write failed.
-    virtual bool save(const QString& path) = 0;
+    // whatever the microphone delivers). An error when nothing was recorded or the write failed.
+    virtual Status save(const QString& path) = 0;
 
     virtual void close() = 0;
 };

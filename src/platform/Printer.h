@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Result.h"
+
 #include <QImage>
 #include <QRectF>
 #include <QString>
@@ -14,8 +16,9 @@ public:
     virtual void newPage() = 0;
 
     // Sends the document to the default printer; when none is set up, writes it as a PDF.
-    // Returns a sentence for the teacher saying where it went, or an error.
-    virtual QString endDocument() = 0;
+    // Returns a sentence for the teacher saying where it went, or an error naming the printer
+    // or the file and the problem.
+    virtual Result<QString> endDocument() = 0;
 
     // The printable page size in twips.
     virtual QSizeF pageSizeTwips() = 0;

@@ -28,6 +28,4 @@ std::unique_ptr<PlaybackDevice> QtAudioDevices::openPlayback(const QString& path
     return std::make_unique<QtPlaybackDevice>(path);
 }
 
-std::unique_ptr<WaveRecorder> QtAudioDevices::openRecorder() {
-    return std::make_unique<QtWaveRecorder>();
-}
+std::unique_ptr<WaveRecorder> QtAudioDevices::openRecorder() { return std::make_unique<QtWaveRecorder>(); }

@@ -2,6 +2,7 @@
 
 #include "platform/EventPump.h"
 
+#include <QEventLoop>
 #include <QTimer>
 
 // The event pump over Qt's event loop. While a loop waits, a repeating 5 ms timer runs, so a
@@ -13,8 +14,12 @@ public:
     QtEventPump();
     void doEvents() override;
     void waitEvents() override;
+    void waitEventsHoldingInput() override;
+    void releaseInput() override;
 
 private:
+    void wait(QEventLoop::ProcessEventsFlags flags);
+
     QTimer tick_;
     int waitsSinceTick_ = 0;
 };

@@ -1,6 +1,7 @@
 #include "platform/QtMediaPlayers.h"
 
 #include <QAudioOutput>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMediaPlayer>
 #include <QPointer>
@@ -15,7 +16,7 @@ public:
     QtMediaPlayer() {
         player_.setAudioOutput(&output_);
         player_.setVideoOutput(video_.data());
-        video_->setAccessibleName(QStringLiteral("Video"));
+        video_->setAccessibleName(QCoreApplication::translate("QtMediaPlayers", "Video"));
         video_->hide();
     }
 
@@ -25,12 +26,13 @@ public:
         delete video_.data();  // gone already if the window that held it was closed first
     }
 
-    bool load(const QString& path) override {
+    Status load(const QString& path) override {
         // Cleared first, so that a clip replaced under the same name is opened anew.
         player_.setSource(QUrl());
-        if (!QFileInfo(path).isFile()) return false;
+        if (!QFileInfo(path).isFile())
+            return Error{QCoreApplication::translate("QtMediaPlayers", "The clip %1 does not exist.").arg(path)};
         player_.setSource(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
-        return true;
+        return {};
     }
 
     void play() override {
@@ -71,6 +73,4 @@ private:
 
 }  // namespace
 
-std::unique_ptr<MediaPlayer> QtMediaPlayers::create() {
-    return std::make_unique<QtMediaPlayer>();
-}
+std::unique_ptr<MediaPlayer> QtMediaPlayers::create() { return std::make_unique<QtMediaPlayer>(); }

@@ -1,5 +1,6 @@
 #include "platform/QtPrinter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPrinterInfo>
@@ -28,7 +29,8 @@ QtPrinter::QtPrinter(const QString& pdfFolder, const QString& fileStem) : printe
     }
     printer_.setOutputFormat(QPrinter::PdfFormat);
     if (!QDir().mkpath(pdfFolder)) {
-        problem_ = QStringLiteral("No printer is set up, and the folder %1 cannot be made.").arg(pdfFolder);
+        problem_ = QCoreApplication::translate("QtPrinter", "No printer is set up, and the folder %1 cannot be made.")
+                       .arg(pdfFolder);
         return;
     }
     pdfPath_ = QDir(pdfFolder).absoluteFilePath(fileStem + QStringLiteral(".pdf"));
@@ -46,8 +48,10 @@ QPainter* QtPrinter::painter() {
         painter_ = std::make_unique<QPainter>();
         if (!painter_->begin(&printer_)) {
             problem_ = pdfPath_.isEmpty()
-                           ? QStringLiteral("The printer %1 cannot be used.").arg(printer_.printerName())
-                           : QStringLiteral("No printer is set up, and %1 cannot be written.").arg(pdfPath_);
+                           ? QCoreApplication::translate("QtPrinter", "The printer %1 cannot be used.")
+                                 .arg(printer_.printerName())
+                           : QCoreApplication::translate("QtPrinter", "No printer is set up, and %1 cannot be written.")
+                                 .arg(pdfPath_);
             painter_.reset();
         }
     }
@@ -80,22 +84,29 @@ void QtPrinter::newPage() {
     }
 }
 
-QString QtPrinter::endDocument() {
-    if (ended_) return QStringLiteral("The document was already finished.");
+Result<QString> QtPrinter::endDocument() {
+    if (ended_) return Error{QCoreApplication::translate("QtPrinter", "The document was already finished.")};
     // A document with nothing on it is still one (blank) page, as the teacher asked for a print.
     painter();
-    if (!problem_.isEmpty()) return problem_;
+    if (!problem_.isEmpty()) return Error{problem_};
     ended_ = true;
     if (!painter_->end()) {
-        return pdfPath_.isEmpty()
-                   ? QStringLiteral("The page could not be sent to the printer %1.").arg(printer_.printerName())
-                   : QStringLiteral("No printer is set up, and %1 cannot be written.").arg(pdfPath_);
+        return Error{pdfPath_.isEmpty()
+                         ? QCoreApplication::translate("QtPrinter", "The page could not be sent to the printer %1.")
+                               .arg(printer_.printerName())
+                         : QCoreApplication::translate("QtPrinter", "No printer is set up, and %1 cannot be written.")
+                               .arg(pdfPath_)};
     }
-    if (pdfPath_.isEmpty()) return QStringLiteral("The page was sent to the printer %1.").arg(printer_.printerName());
+    if (pdfPath_.isEmpty()) {
+        return QCoreApplication::translate("QtPrinter", "The page was sent to the printer %1.")
+            .arg(printer_.printerName());
+    }
     if (QFileInfo(pdfPath_).size() <= 0) {
-        return QStringLiteral("No printer is set up, and %1 cannot be written.").arg(pdfPath_);
+        return Error{
+            QCoreApplication::translate("QtPrinter", "No printer is set up, and %1 cannot be written.").arg(pdfPath_)};
     }
-    return QStringLiteral("No printer is set up, so the page was saved as %1.").arg(QDir::toNativeSeparators(pdfPath_));
+    return QCoreApplication::translate("QtPrinter", "No printer is set up, so the page was saved as %1.")
+        .arg(QDir::toNativeSeparators(pdfPath_));
 }
 
 QSizeF QtPrinter::pageSizeTwips() {

@@ -17,7 +17,7 @@ public:
     void printText(const QString& text, const QPointF& topLeftTwips) override;
     void paintPicture(const QImage& picture, const QRectF& rectTwips) override;
     void newPage() override;
-    QString endDocument() override;
+    Result<QString> endDocument() override;
     QSizeF pageSizeTwips() override;
 
 private:

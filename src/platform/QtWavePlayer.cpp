@@ -18,8 +18,9 @@ void QtWavePlayer::playSync(const QString& path, bool loop) {
     playAsync(path, false);
     static_cast<void>(loop);
     const unsigned mine = sound_;
-    // Handlers run during the wait; one of them may stop this sound or start another.
-    while (sound_ == mine && channel().isPlaying()) platform::pump().waitEvents();
+    // The window repaints and timers run, and a timer may stop this sound or start another;
+    // the user's clicks and keys wait until the sound is over.
+    platform::pump().waitWithoutInput([this, mine] { return sound_ != mine || !channel().isPlaying(); });
 }
 
 void QtWavePlayer::stop() {
@@ -27,6 +28,4 @@ void QtWavePlayer::stop() {
     if (channel_) channel_->stop();
 }
 
-bool QtWavePlayer::isPlaying() {
-    return channel_ && channel_->isPlaying();
-}
+bool QtWavePlayer::isPlaying() { return channel_ && channel_->isPlaying(); }

@@ -1,6 +1,7 @@
 #include "platform/QtWaveRecorder.h"
 
 #include <QAudioSource>
+#include <QCoreApplication>
 #include <QMediaDevices>
 #include <algorithm>
 #include <cmath>
@@ -58,37 +59,41 @@ PcmAudio pcmFromBytes(const QByteArray& bytes, const QAudioFormat& format) {
 
 QtWaveRecorder::QtWaveRecorder() : sink_(&recorded_) {}
 
-QtWaveRecorder::~QtWaveRecorder() {
-    close();
-}
+QtWaveRecorder::~QtWaveRecorder() { close(); }
 
-bool QtWaveRecorder::start() {
+Status QtWaveRecorder::start() {
     close();
     recorded_.clear();
     const QAudioDevice device = QMediaDevices::defaultAudioInput();
-    if (device.isNull()) return false;
+    if (device.isNull()) return Error{QCoreApplication::translate("QtWaveRecorder", "No microphone was found.")};
     QAudioFormat wanted;
     wanted.setSampleRate(22050);
     wanted.setChannelCount(1);
     wanted.setSampleFormat(QAudioFormat::Int16);
     // Take what the microphone offers when it cannot do 22050 Hz mono; save() converts.
     format_ = device.isFormatSupported(wanted) ? wanted : device.preferredFormat();
-    if (!format_.isValid()) return false;
+    if (!format_.isValid()) {
+        return Error{QCoreApplication::translate("QtWaveRecorder", "The microphone %1 offers no sound format.")
+                         .arg(device.description())};
+    }
     source_ = std::make_unique<QAudioSource>(device, format_);
     sink_.open(QIODevice::WriteOnly | QIODevice::Append);
     source_->start(&sink_);
     if (source_->error() != QAudio::NoError || source_->state() == QAudio::StoppedState) {
         close();
-        return false;
+        return Error{QCoreApplication::translate("QtWaveRecorder", "The microphone %1 cannot be opened.")
+                         .arg(device.description())};
     }
-    return true;
+    return {};
 }
 
-bool QtWaveRecorder::save(const QString& path) {
+Status QtWaveRecorder::save(const QString& path) {
     if (source_) source_->stop();  // takes in what the device still holds
     const PcmAudio recorded = pcmFromBytes(recorded_, format_);
-    if (recorded.samples.empty()) return false;
-    return writeWav(path, toMono22050(recorded)).ok();
+    if (recorded.samples.empty())
+        return Error{
+            QCoreApplication::translate("QtWaveRecorder", "Nothing was recorded, so %1 was not written.").arg(path)};
+    return writeWav(path, toMono22050(recorded));
 }
 
 void QtWaveRecorder::close() {

@@ -18,8 +18,8 @@ public:
     QtWaveRecorder();
     ~QtWaveRecorder() override;
 
-    bool start() override;
-    bool save(const QString& path) override;
+    Status start() override;
+    Status save(const QString& path) override;
     void close() override;
 
 private:

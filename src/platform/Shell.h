@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Result.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -8,9 +10,10 @@ class Shell {
 public:
     virtual ~Shell() = default;
 
-    // Opens a document, folder or web address with the desktop's default program.
-    virtual bool open(const QString& pathOrUrl) = 0;
+    // Opens a document, folder or web address with the desktop's default program. An error
+    // names what could not be opened.
+    virtual Status open(const QString& pathOrUrl) = 0;
 
-    // Starts a program with arguments and does not wait for it.
-    virtual bool startProgram(const QString& program, const QStringList& arguments) = 0;
+    // Starts a program with arguments and does not wait for it. An error names the program.
+    virtual Status startProgram(const QString& program, const QStringList& arguments) = 0;
 };

@@ -19,8 +19,7 @@ constexpr qint64 kGraceMs = 10000;
 
 }  // namespace
 
-SoundChannel::SoundChannel()
-    : output_(std::make_unique<QAudioOutput>()), player_(std::make_unique<QMediaPlayer>()) {
+SoundChannel::SoundChannel() : output_(std::make_unique<QAudioOutput>()), player_(std::make_unique<QMediaPlayer>()) {
     player_->setAudioOutput(output_.get());
 }
 

@@ -38,7 +38,7 @@ private:
     std::unique_ptr<QAudioOutput> output_;
     std::unique_ptr<QMediaPlayer> player_;  // after the output it uses, so it goes first
     QElapsedTimer started_;
-    qint64 limitMs_ = -1;  // -1 while looping: no end to wait for
+    qint64 limitMs_ = -1;                    // -1 while looping: no end to wait for
     std::unique_ptr<QTemporaryDir> copies_;  // 16-bit copies of files in other encodings
     QString lastCopy_;
     int copyCount_ = 0;

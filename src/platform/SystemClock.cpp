@@ -3,7 +3,8 @@
 #include <QDateTime>
 #include <QTime>
 
-SystemClock::SystemClock() : generator_(static_cast<std::mt19937::result_type>(QTime::currentTime().msecsSinceStartOfDay())) {
+SystemClock::SystemClock()
+    : generator_(static_cast<std::mt19937::result_type>(QTime::currentTime().msecsSinceStartOfDay())) {
     elapsed_.start();
 }
 

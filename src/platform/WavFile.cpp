@@ -1,6 +1,7 @@
 #include "platform/WavFile.h"
 
 #include <sndfile.h>
+#include <QCoreApplication>
 
 #include <QFile>
 #include <QFileInfo>
@@ -73,17 +74,18 @@ int bitsOf(int format) {
 // Opens a file for reading with the sound library; the error names the file and the reason.
 Result<SndfileHandle> openForReading(const QString& path, SF_INFO& info) {
     const QFileInfo file(path);
-    if (path.isEmpty() || !file.exists()) return Error{QStringLiteral("%1 does not exist").arg(path)};
-    if (!file.isFile()) return Error{QStringLiteral("%1 is not a file").arg(path)};
-    if (file.size() == 0) return Error{QStringLiteral("%1 is empty").arg(path)};
+    if (path.isEmpty() || !file.exists())
+        return Error{QCoreApplication::translate("WavFile", "%1 does not exist").arg(path)};
+    if (!file.isFile()) return Error{QCoreApplication::translate("WavFile", "%1 is not a file").arg(path)};
+    if (file.size() == 0) return Error{QCoreApplication::translate("WavFile", "%1 is empty").arg(path)};
     info = SF_INFO{};
     SndfileHandle handle(sf_open(QFile::encodeName(path).constData(), SFM_READ, &info));
     if (!handle) {
-        return Error{QStringLiteral("%1 is not a sound file that can be played: %2")
+        return Error{QCoreApplication::translate("WavFile", "%1 is not a sound file that can be played: %2")
                          .arg(path, QString::fromUtf8(sf_strerror(nullptr)))};
     }
     if (info.channels <= 0 || info.samplerate <= 0) {
-        return Error{QStringLiteral("%1 has no usable sound format").arg(path)};
+        return Error{QCoreApplication::translate("WavFile", "%1 has no usable sound format").arg(path)};
     }
     return handle;
 }
@@ -94,9 +96,7 @@ std::int64_t PcmAudio::frames() const {
     return channels > 0 ? static_cast<std::int64_t>(samples.size()) / channels : 0;
 }
 
-double PcmAudio::seconds() const {
-    return sampleRate > 0 ? static_cast<double>(frames()) / sampleRate : 0.0;
-}
+double PcmAudio::seconds() const { return sampleRate > 0 ? static_cast<double>(frames()) / sampleRate : 0.0; }
 
 Result<WavInfo> probeWav(const QString& path) {
     SF_INFO info;
@@ -128,8 +128,8 @@ Result<PcmAudio> readWav(const QString& path) {
         out.samples.insert(out.samples.end(), block.begin(), block.begin() + got * info.channels);
     }
     if (sf_error(handle->get()) != SF_ERR_NO_ERROR && out.samples.empty()) {
-        return Error{
-            QStringLiteral("%1 cannot be decoded: %2").arg(path, QString::fromUtf8(sf_strerror(handle->get())))};
+        return Error{QCoreApplication::translate("WavFile", "%1 cannot be decoded: %2")
+                         .arg(path, QString::fromUtf8(sf_strerror(handle->get())))};
     }
     return out;
 }
@@ -183,16 +183,18 @@ Status writeWav(const QString& path, const PcmAudio& audio) {
 
 Status writeWavAs(const QString& path, const PcmAudio& audio, const QString& format) {
     const auto fail = [&path](const QString& why) {
-        return Error{QStringLiteral("%1 cannot be written: %2").arg(path, why)};
+        return Error{QCoreApplication::translate("WavFile", "%1 cannot be written: %2").arg(path, why)};
     };
     const int subtype = subtypeFromName(format);
-    if (subtype == 0) return fail(QStringLiteral("unknown sound encoding %1").arg(format));
-    if (audio.channels <= 0 || audio.sampleRate <= 0) return fail(QStringLiteral("no sound format"));
+    if (subtype == 0) return fail(QCoreApplication::translate("WavFile", "unknown sound encoding %1").arg(format));
+    if (audio.channels <= 0 || audio.sampleRate <= 0)
+        return fail(QCoreApplication::translate("WavFile", "no sound format"));
     SF_INFO info{};
     info.samplerate = audio.sampleRate;
     info.channels = audio.channels;
     info.format = SF_FORMAT_WAV | subtype;
-    if (!sf_format_check(&info)) return fail(QStringLiteral("%1 cannot hold this sound").arg(format));
+    if (!sf_format_check(&info))
+        return fail(QCoreApplication::translate("WavFile", "%1 cannot hold this sound").arg(format));
 
     // Written into a sibling that replaces the target only once it is complete.
     QSaveFile file(path);

@@ -8,7 +8,9 @@ class WavePlayer {
 public:
     virtual ~WavePlayer() = default;
 
-    // Plays the file to its end and returns then. Events keep being processed meanwhile.
+    // Plays the file to its end and returns then. Meanwhile windows repaint and timers run, but
+    // no handler of the user's input: clicks and keys are handled once it has returned
+    // (EventPump::waitWithoutInput).
     virtual void playSync(const QString& path, bool loop) = 0;
 
     // Starts the file and returns at once.

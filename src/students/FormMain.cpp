@@ -4,10 +4,12 @@
 #include "app/Globvars.h"
 #include "app/PictureWidgets.h"
 #include "app/WindowSetup.h"
+#include "core/ShippedFiles.h"
 #include "platform/Services.h"
 #include "students/ProgramType.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFrame>
 #include <QTimer>
@@ -43,22 +45,23 @@ FormMain::FormMain(QWidget* parent) : QWidget(parent) {
 
     ImageBanner = new PictureBox(FrameMain, QStringLiteral("ImageBanner"));
     ImageBanner->setGeometry(0, 0, width, bannerH);
-    ImageBanner->setAccessibleName(QStringLiteral("Stepwick"));
+    ImageBanner->setAccessibleName(tr("Stepwick"));
 
     struct Spec {
         PictureButton** button;
         const char* name;
         const char* caption;
     };
-    const Spec specs[7] = {{&ImageEnter, "ImageEnter", "Start"},
-                           {&ImageOptions, "ImageOptions", "Options"},
-                           {&ImageQuit, "ImageQuit", "Quit"},
-                           {&ImageButTask, "ImageButTask", "Task Maker"},
-                           {&PicButStudent, "PicButStudent", "View Data / Delete / Add Student"},
-                           {&ImageUserGuide, "ImageUserGuide", "User Guide"},
-                           {&ImageCredits, "ImageCredits", "Credits"}};
+    const Spec specs[7] = {
+        {&ImageEnter, "ImageEnter", QT_TRANSLATE_NOOP("FormMain", "Start")},
+        {&ImageOptions, "ImageOptions", QT_TRANSLATE_NOOP("FormMain", "Options")},
+        {&ImageQuit, "ImageQuit", QT_TRANSLATE_NOOP("FormMain", "Quit")},
+        {&ImageButTask, "ImageButTask", QT_TRANSLATE_NOOP("FormMain", "Task Maker")},
+        {&PicButStudent, "PicButStudent", QT_TRANSLATE_NOOP("FormMain", "View Data / Delete / Add Student")},
+        {&ImageUserGuide, "ImageUserGuide", QT_TRANSLATE_NOOP("FormMain", "User Guide")},
+        {&ImageCredits, "ImageCredits", QT_TRANSLATE_NOOP("FormMain", "Credits")}};
     for (int i = 0; i < 7; ++i) {
-        auto* b = new PictureButton(FrameMain, QString::fromLatin1(specs[i].name), QString::fromLatin1(specs[i].caption));
+        auto* b = new PictureButton(FrameMain, QString::fromLatin1(specs[i].name), tr(specs[i].caption));
         b->resize(bw, bh);
         *specs[i].button = b;
     }
@@ -98,17 +101,20 @@ void FormMain::showEvent(QShowEvent* event) {
 }
 
 void FormMain::Form_Activate() {
-    platform::files().setCurrentDir(AppFolder);
-    setWindowTitle(QStringLiteral("Stepwick"));
+    if (Status s = platform::files().setCurrentDir(AppFolder); !s) platform::messages().ok(s.error());
+    setWindowTitle(tr("Stepwick"));
     // A damaged program-type file is reported and the edition read last (or Kestrel) stays.
     if (Edition == 0) Edition = 1;
     if (Status s = loadEdition(); !s) platform::messages().ok(s.error());
     fillBackgroundColors();
-    const QString logo = Edition == 1 ? QStringLiteral("aobj_logo_kestrel.jpg") : QStringLiteral("aobj_logo_larkin.jpg");
-    ImageBanner->loadPicture(QDir(AppFolder).filePath(logo));
-    PictureButton* const buttons[7] = {ImageEnter, ImageOptions, ImageQuit, ImageButTask, PicButStudent, ImageUserGuide, ImageCredits};
+    const QString& logo = Edition == 1 ? kKestrelLogo : kLarkinLogo;
+    // Without its picture the banner stays black and a button shows its caption: the menu
+    // still works, so a missing picture is not worth a message.
+    static_cast<void>(ImageBanner->loadPicture(QDir(AppFolder).filePath(logo)));
+    PictureButton* const buttons[7] = {ImageEnter,    ImageOptions,   ImageQuit,   ImageButTask,
+                                       PicButStudent, ImageUserGuide, ImageCredits};
     for (int i = 0; i < 7; ++i) {
-        buttons[i]->loadPicture(QDir(AppFolder).filePath(QString::fromLatin1(kMenuPictures[i])));
+        static_cast<void>(buttons[i]->loadPicture(QDir(AppFolder).filePath(kMenuPictures[i])));
     }
     centreFrame(FrameMain);
     FrameMain->show();
@@ -122,9 +128,11 @@ void FormMain::centreFrame(QWidget* frame) {
 void FormMain::ImageQuit_Click() { QApplication::quit(); }
 
 void FormMain::ImageUserGuide_Click() {
-    platform::shell().open(QDir(AppFolder).filePath(QStringLiteral("aobj_user_guide.htm")));
+    if (Status s = platform::shell().open(QDir(AppFolder).filePath(kUserGuideFile)); !s)
+        platform::messages().ok(s.error());
 }
 
 void FormMain::ImageCredits_Click() {
-    platform::shell().open(QDir(AppFolder).filePath(QStringLiteral("aobj_credits.htm")));
+    if (Status s = platform::shell().open(QDir(AppFolder).filePath(kCreditsFile)); !s)
+        platform::messages().ok(s.error());
 }

@@ -6,9 +6,7 @@
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("OptionsSummary", text);
-}
+QString tr(const char* text) { return QCoreApplication::translate("OptionsSummary", text); }
 
 // The words of value among choices 1, 2, ...; empty for any other value.
 QString wordsFor(int value, std::initializer_list<const char*> choices) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "students/StudentOptions.h"
+#include "core/StudentOptions.h"
 
 #include <QRect>
 #include <QString>

@@ -1,9 +1,11 @@
 #include "students/ProgramType.h"
 
 #include "app/Globvars.h"
-#include "app/LineReader.h"
+#include "core/LineReader.h"
+#include "core/ShippedFiles.h"
 #include "platform/Services.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 Result<std::int16_t> parseProgramType(const QByteArray& bytes) {
@@ -12,11 +14,11 @@ Result<std::int16_t> parseProgramType(const QByteArray& bytes) {
 }
 
 Status loadEdition() {
-    const QString path = QDir(AppFolder).filePath(QStringLiteral("aobj_prog_type.cfg"));
+    const QString path = QDir(AppFolder).filePath(kProgramTypeFile);
     const auto bytes = platform::files().readAll(path);
     if (!bytes) return Error{bytes.error()};
     const auto edition = parseProgramType(*bytes);
-    if (!edition) return Error{path + QStringLiteral(", ") + edition.error()};
+    if (!edition) return Error{QCoreApplication::translate("ProgramType", "%1, %2").arg(path, edition.error())};
     Edition = *edition;
     return {};
 }

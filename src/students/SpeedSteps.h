@@ -40,9 +40,7 @@ struct CalibrationStep {
 };
 
 // True when a measurement of kCalibrationMoves steps took too little time to stop there.
-constexpr bool measurementTooFast(double seconds) {
-    return seconds < kCalibrationSeconds;
-}
+constexpr bool measurementTooFast(double seconds) { return seconds < kCalibrationSeconds; }
 
 // The value to try after one that was too fast. The value stays within a 32-bit speed.
 CalibrationStep nextCalibrationStep(CalibrationStep current);

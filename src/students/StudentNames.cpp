@@ -6,9 +6,7 @@
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("StudentNames", text);
-}
+QString tr(const char* text) { return QCoreApplication::translate("StudentNames", text); }
 
 const QString kOptionExtension = QStringLiteral(".lgn");
 

@@ -102,7 +102,8 @@ TEST_F(ActivitySoundTest, ExitFlagEndsThePieceAndTheRestOfTheSentenceAtTheirFirs
     for (std::int16_t* flag : {&ExitRequested, &ExitEarlyRequested}) {
         SCOPED_TRACE(flag == &ExitRequested ? "ExitRequested" : "ExitEarlyRequested");
         ExitRequested = ExitEarlyRequested = 0;
-        const QStringList pieces = {recording(QStringLiteral("one.wav"), 1.0), recording(QStringLiteral("two.wav"), 3.0),
+        const QStringList pieces = {recording(QStringLiteral("one.wav"), 1.0),
+                                    recording(QStringLiteral("two.wav"), 3.0),
                                     recording(QStringLiteral("three.wav"), 1.0)};
         int piece = 0;
         // The exit button is clicked half a second into the second piece.

@@ -44,7 +44,8 @@ TEST(AppFolder, CommandLineFolderWins) {
     Folders f;
     QTemporaryDir chosen;
     writeFile(f.exe() + "/aobj_prog_type.cfg", " 1 \r\n");  // even over a portable copy
-    for (const QStringList& args : {QStringList{"--app-folder", chosen.path()}, QStringList{"--app-folder=" + chosen.path()}}) {
+    for (const QStringList& args :
+         {QStringList{"--app-folder", chosen.path()}, QStringList{"--app-folder=" + chosen.path()}}) {
         auto r = resolveAppFolder(f.inputs(args));
         ASSERT_TRUE(r.ok()) << r.error().toStdString();
         EXPECT_EQ(r->folder, QDir::cleanPath(chosen.path()));
@@ -137,7 +138,8 @@ TEST(AppFolder, ProgramRefusesUnusableFolders) {
     if (!QFileInfo::exists(program)) GTEST_SKIP() << "the stepwick executable is not built";
     QTemporaryDir dir;
     writeFile(dir.path() + "/file", "x");
-    for (const QString& folder : QStringList{dir.path() + "/missing", dir.path() + "/file", QStringLiteral("/sys/kernel")}) {
+    for (const QString& folder :
+         QStringList{dir.path() + "/missing", dir.path() + "/file", QStringLiteral("/sys/kernel")}) {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));

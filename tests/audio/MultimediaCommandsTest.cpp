@@ -20,7 +20,9 @@ class MultimediaTest : public ::testing::Test {
 protected:
     MultimediaTest() {
         multimedia().observer = [this](const QString& command) { trace.append(command); };
-        p.pump.script = [this](bool isWait) { trace.append(isWait ? QStringLiteral("(wait)") : QStringLiteral("(events)")); };
+        p.pump.script = [this](bool isWait) {
+            trace.append(isWait ? QStringLiteral("(wait)") : QStringLiteral("(events)"));
+        };
     }
     ~MultimediaTest() override {
         multimedia().observer = nullptr;
@@ -73,7 +75,8 @@ TEST_F(MultimediaTest, BareAndBlankHoldingPathsOpenTheFileOfTheWorkingDirectory)
 
     EXPECT_EQ(mciSendString(QStringLiteral("open \"") + spaced + QStringLiteral("\" alias soundfile ")), MciOk);
     EXPECT_EQ(mciSendString(QStringLiteral("OPEN \"bare.wav\" ALIAS Other")), MciOk);
-    EXPECT_EQ(p.audio.log, QStringList({QStringLiteral("open ") + spaced, QStringLiteral("open ") + p.path(QStringLiteral("bare.wav"))}));
+    EXPECT_EQ(p.audio.log, QStringList({QStringLiteral("open ") + spaced,
+                                        QStringLiteral("open ") + p.path(QStringLiteral("bare.wav"))}));
     EXPECT_EQ(mciSendString(QStringLiteral("close other")), MciOk);
     EXPECT_EQ(multimedia().openDeviceCount(), 1);
 }

@@ -9,12 +9,8 @@
 #include "platform/WavFile.h"
 
 // The default content the build made, and small readers the content tests share.
-inline QString contentFolder() {
-    return QStringLiteral(STEPWICK_CONTENT_BUILD_DIR);
-}
-inline QString contentPath(const QString& name) {
-    return QDir(contentFolder()).filePath(name);
-}
+inline QString contentFolder() { return QStringLiteral(STEPWICK_CONTENT_BUILD_DIR); }
+inline QString contentPath(const QString& name) { return QDir(contentFolder()).filePath(name); }
 
 // The loudest sample, as a fraction of full scale.
 inline double peakOf(const PcmAudio& audio) {

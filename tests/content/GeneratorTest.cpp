@@ -12,9 +12,7 @@
 
 namespace {
 
-QString generator() {
-    return QStringLiteral(STEPWICK_BINARY_DIR "/tools/stepwick-content");
-}
+QString generator() { return QStringLiteral(STEPWICK_BINARY_DIR "/tools/stepwick-content"); }
 
 // Runs the generator into folder; returns its milliseconds, or -1 when it failed.
 qint64 generate(const QString& folder, const QStringList& extra = {}) {

@@ -1,4 +1,5 @@
 #include "library/Categories.h"
+#include "library/CategoryBox.h"
 
 #include "TestPlatform.h"
 
@@ -23,7 +24,9 @@ TEST(Categories, SaveCategoryKeepsTheListSortedAndUnique) {
         QStringList after;
     } cases[] = {
         {"already there", {"Cleaning", "Cooking", "Hygiene"}, "Cooking", {"Cleaning", "Cooking", "Hygiene"}},
-        {"small letter after every capital", {"Cleaning", "Cooking", "Hygiene"}, "cooking",
+        {"small letter after every capital",
+         {"Cleaning", "Cooking", "Hygiene"},
+         "cooking",
          {"Cleaning", "Cooking", "Hygiene", "cooking"}},
         {"first", {"Cooking", "Hygiene"}, "Apples", {"Apples", "Cooking", "Hygiene"}},
         {"last", {"Cooking", "Hygiene"}, "Zoo", {"Cooking", "Hygiene", "Zoo"}},

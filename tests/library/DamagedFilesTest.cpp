@@ -34,17 +34,20 @@ std::vector<Reader> taskReaders() {
     const auto reader = [](const char* name, int needed, TaskReadPlan plan) {
         return Reader{name, "t.tsk", needed, [plan] { return statusOf(readTaskFile(QStringLiteral("t.tsk"), plan)); }};
     };
-    return {reader("activity", 10, TaskReaders::activity),       reader("list", 4, TaskReaders::list),
-            reader("editor", 10, TaskReaders::editor),           reader("duplicate check", 3, TaskReaders::duplicateCheck),
-            reader("use check", 8, TaskReaders::useCheck),       reader("deletion", 9, TaskReaders::deletion)};
+    return {reader("activity", 10, TaskReaders::activity), reader("list", 4, TaskReaders::list),
+            reader("editor", 10, TaskReaders::editor),     reader("duplicate check", 3, TaskReaders::duplicateCheck),
+            reader("use check", 8, TaskReaders::useCheck), reader("deletion", 9, TaskReaders::deletion)};
 }
 
 std::vector<Reader> pictureReaders() {
     const auto reader = [](const char* name, int needed, PictureReadPlan plan) {
-        return Reader{name, "p.stp", needed, [plan] { return statusOf(readPictureFile(QStringLiteral("p.stp"), plan)); }};
+        return Reader{name, "p.stp", needed,
+                      [plan] { return statusOf(readPictureFile(QStringLiteral("p.stp"), plan)); }};
     };
-    return {reader("activity", 5, PictureReaders::activity), reader("list", 2, PictureReaders::list),
-            reader("preview", 4, PictureReaders::preview),   reader("editor", 6, PictureReaders::editor),
+    return {reader("activity", 5, PictureReaders::activity),
+            reader("list", 2, PictureReaders::list),
+            reader("preview", 4, PictureReaders::preview),
+            reader("editor", 6, PictureReaders::editor),
             reader("duplicate check", 2, PictureReaders::duplicateCheck),
             reader("deletion", 5, PictureReaders::deletion)};
 }
@@ -69,7 +72,8 @@ Status readUntouched(const TestPlatform& platform, const Reader& r, const QByteA
     EXPECT_EQ(QDir(AppFolder).entryList(QDir::Files | QDir::Hidden), before) << r.name;
     EXPECT_EQ(platform.readFile(QString::fromUtf8(r.file)), bytes) << r.name;
     if (!s.ok()) {
-        EXPECT_TRUE(s.error().startsWith(QString::fromUtf8(r.file) + QStringLiteral(", line "))) << s.error().toStdString();
+        EXPECT_TRUE(s.error().startsWith(QString::fromUtf8(r.file) + QStringLiteral(", line ")))
+            << s.error().toStdString();
     }
     return s;
 }
@@ -86,7 +90,8 @@ TEST(DamagedFiles, ACutFileIsAnErrorForTheReadersThatNeedTheMissingLines) {
             for (int kept = 0; kept <= kind.lines; ++kept) {
                 const Status s = readUntouched(platform, r, firstLines(kind.full, kept));
                 if (kept >= r.linesNeeded) {
-                    EXPECT_TRUE(s.ok()) << r.file << " " << r.name << " with " << kept << " lines: " << s.error().toStdString();
+                    EXPECT_TRUE(s.ok()) << r.file << " " << r.name << " with " << kept
+                                        << " lines: " << s.error().toStdString();
                 } else {
                     ASSERT_FALSE(s.ok()) << r.file << " " << r.name << " with " << kept << " lines";
                     EXPECT_TRUE(s.error().startsWith(QStringLiteral("%1, line %2: ").arg(r.file).arg(kept + 1)))
@@ -135,15 +140,29 @@ TEST(DamagedFiles, LongLinesNulBytesAndMissingPicturesReadAsTheyStand) {
         {"40,000-character title", withLine(kTask, 2, longText), "t.tsk",
          [&] { EXPECT_EQ(readTaskFile(QStringLiteral("t.tsk"), TaskReaders::list)->TaskTitle.size(), 40000); }},
         {"40,000-character step line", withLine(kTask, 5, longText), "t.tsk",
-         [&] { EXPECT_EQ(readTaskFile(QStringLiteral("t.tsk"), TaskReaders::activity)->StepFileName[1].size(), 40000); }},
+         [&] {
+             EXPECT_EQ(readTaskFile(QStringLiteral("t.tsk"), TaskReaders::activity)->StepFileName[1].size(), 40000);
+         }},
         {"NUL bytes in the title", withLine(kTask, 2, nuls), "t.tsk",
-         [&] { EXPECT_EQ(readTaskFile(QStringLiteral("t.tsk"), TaskReaders::editor)->TaskTitle, QString::fromLatin1(nuls)); }},
+         [&] {
+             EXPECT_EQ(readTaskFile(QStringLiteral("t.tsk"), TaskReaders::editor)->TaskTitle,
+                       QString::fromLatin1(nuls));
+         }},
         {"a step naming a file that does not exist", withLine(kTask, 6, "nowhere.stp"), "t.tsk",
-         [&] { EXPECT_EQ(readTaskFile(QStringLiteral("t.tsk"), TaskReaders::activity)->StepFileName[2], QStringLiteral("nowhere.stp")); }},
+         [&] {
+             EXPECT_EQ(readTaskFile(QStringLiteral("t.tsk"), TaskReaders::activity)->StepFileName[2],
+                       QStringLiteral("nowhere.stp"));
+         }},
         {"40,000-character description", withLine(kPicture, 2, longText), "p.stp",
-         [&] { EXPECT_EQ(readPictureFile(QStringLiteral("p.stp"), PictureReaders::activity)->StepDescription.size(), 40000); }},
+         [&] {
+             EXPECT_EQ(readPictureFile(QStringLiteral("p.stp"), PictureReaders::activity)->StepDescription.size(),
+                       40000);
+         }},
         {"NUL bytes in the category", withLine(kPicture, 1, nuls), "p.stp",
-         [&] { EXPECT_EQ(readPictureFile(QStringLiteral("p.stp"), PictureReaders::list)->PictureCategory, QString::fromLatin1(nuls)); }},
+         [&] {
+             EXPECT_EQ(readPictureFile(QStringLiteral("p.stp"), PictureReaders::list)->PictureCategory,
+                       QString::fromLatin1(nuls));
+         }},
     };
     for (const auto& c : cases) {
         const std::vector<Reader> readers = QByteArray(c.file).endsWith("tsk") ? taskReaders() : pictureReaders();

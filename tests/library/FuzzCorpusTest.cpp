@@ -9,7 +9,8 @@ namespace {
 
 // Every seed of a fuzz target's corpus, replayed through the target's entry point.
 void replay(const char* reader, QString (*entry)(const QByteArray&)) {
-    const QDir corpus(QDir::cleanPath(QStringLiteral(STEPWICK_TEST_DATA_DIR "/../../fuzz/corpus/") + QString::fromUtf8(reader)));
+    const QDir corpus(
+        QDir::cleanPath(QStringLiteral(STEPWICK_TEST_DATA_DIR "/../../fuzz/corpus/") + QString::fromUtf8(reader)));
     const QStringList seeds = corpus.entryList(QDir::Files, QDir::Name);
     ASSERT_FALSE(seeds.isEmpty()) << "no seeds in " << corpus.path().toStdString();
     for (const QString& seed : seeds) {

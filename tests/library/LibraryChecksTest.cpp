@@ -46,11 +46,13 @@ TEST(LibraryChecks, DuplicateTasks) {
     };
     for (const auto& c : cases) {
         const QString own = *c.own ? QString::fromUtf8(c.own) : platform.path(QStringLiteral("generated_task_1.tsk"));
-        EXPECT_EQ(findDuplicateTask(own, QString::fromUtf8(c.category), QString::fromUtf8(c.title), c.count), c.duplicate)
+        EXPECT_EQ(findDuplicateTask(own, QString::fromUtf8(c.category), QString::fromUtf8(c.title), c.count),
+                  c.duplicate)
             << c.name;
     }
     platform.writeFile(QStringLiteral("broken.tsk"), "eleven\r\n");  // unreadable files are passed over
-    EXPECT_TRUE(findDuplicateTask(QStringLiteral("new.tsk"), QStringLiteral("Cooking"), QStringLiteral("Making tea"), 4));
+    EXPECT_TRUE(
+        findDuplicateTask(QStringLiteral("new.tsk"), QStringLiteral("Cooking"), QStringLiteral("Making tea"), 4));
 }
 
 TEST(LibraryChecks, DuplicatePictures) {
@@ -58,10 +60,14 @@ TEST(LibraryChecks, DuplicatePictures) {
     const StepRecord zip{QStringLiteral("Hygiene"), QStringLiteral("Zipper"), QStringLiteral("None"),
                          QStringLiteral("z.jpg"),   QStringLiteral("None"),   QStringLiteral("5")};
     ASSERT_TRUE(writePicture(QStringLiteral("generated_pic_5.stp"), zip).ok());
-    EXPECT_TRUE(findDuplicatePicture(QStringLiteral("generated_pic_6.stp"), QStringLiteral("Hygiene"), QStringLiteral("Zipper")));
-    EXPECT_FALSE(findDuplicatePicture(QStringLiteral("generated_pic_5.stp"), QStringLiteral("Hygiene"), QStringLiteral("Zipper")));
-    EXPECT_FALSE(findDuplicatePicture(QStringLiteral("generated_pic_6.stp"), QStringLiteral("Dressing"), QStringLiteral("Zipper")));
-    EXPECT_FALSE(findDuplicatePicture(QStringLiteral("generated_pic_6.stp"), QStringLiteral("Hygiene"), QStringLiteral("zipper")));
+    EXPECT_TRUE(findDuplicatePicture(QStringLiteral("generated_pic_6.stp"), QStringLiteral("Hygiene"),
+                                     QStringLiteral("Zipper")));
+    EXPECT_FALSE(findDuplicatePicture(QStringLiteral("generated_pic_5.stp"), QStringLiteral("Hygiene"),
+                                      QStringLiteral("Zipper")));
+    EXPECT_FALSE(findDuplicatePicture(QStringLiteral("generated_pic_6.stp"), QStringLiteral("Dressing"),
+                                      QStringLiteral("Zipper")));
+    EXPECT_FALSE(findDuplicatePicture(QStringLiteral("generated_pic_6.stp"), QStringLiteral("Hygiene"),
+                                      QStringLiteral("zipper")));
 }
 
 TEST(LibraryChecks, APictureListedByAnyTaskIsInUse) {
@@ -75,6 +81,32 @@ TEST(LibraryChecks, APictureListedByAnyTaskIsInUse) {
     // Exact comparison; titles and categories are not step lines.
     for (const char* unused : {"P1.stp", "p4.stp", "A", "X", "111111111", "None"}) {
         EXPECT_FALSE(isPictureInUse(QString::fromUtf8(unused))) << unused;
+    }
+}
+
+// The use check and the activity read the same step lines the same way: a picture counts as used
+// exactly when a task would load it.
+TEST(LibraryChecks, APictureIsInUseWhenTheActivityWouldLoadIt) {
+    TestPlatform platform;
+    const QString picture = QStringLiteral("p1.stp");
+    const struct {
+        const char* stepLine;  // the first of two step lines; the second is "other.stp"
+        bool loaded;
+    } cases[] = {
+        {"p1.stp", true},     {"p1.stp ", true},  // a blank left behind by a hand edit
+        {"  p1.stp\t", true}, {"\"p1.stp\"", true}, {"\"p1.stp\" (the toast)", true},
+        {"p1.stp,", true},    {"P1.stp", false},    {"p1.stp2", false},
+        {"x p1.stp", false},  {"None", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stepLine);
+        platform.writeFile(QStringLiteral("t.tsk"), QByteArray(" 2 \r\nT\r\nC\r\nNone\r\n") + c.stepLine +
+                                                        "\r\nother.stp\r\n111111111\r\nNone\r\n");
+        auto loaded = readTaskFile(QStringLiteral("t.tsk"), TaskReaders::activity);
+        ASSERT_TRUE(loaded.ok()) << loaded.error().toStdString();
+        const bool activityLoadsIt = loaded->StepFileName[1] == picture || loaded->StepFileName[2] == picture;
+        EXPECT_EQ(activityLoadsIt, c.loaded);
+        EXPECT_EQ(isPictureInUse(picture), c.loaded);
     }
 }
 
@@ -114,21 +146,27 @@ TEST(FileIds, NamesAndDrawsThatSkipExistingFiles) {
 
 TEST(FileIds, WhatCanBuildAFileName) {
     for (const char* good : {"0", "123456789", "1111111110"}) EXPECT_TRUE(isFileId(QString::fromUtf8(good))) << good;
-    for (const char* bad : {"", " 123", "12a", "-5", "1/2", "None"}) EXPECT_FALSE(isFileId(QString::fromUtf8(bad))) << bad;
+    for (const char* bad : {"", " 123", "12a", "-5", "1/2", "None"})
+        EXPECT_FALSE(isFileId(QString::fromUtf8(bad))) << bad;
 }
 
 TEST(FileCopy, CopiesAndReportsEveryFailure) {
     TestPlatform platform;
     platform.writeFile(QStringLiteral("temp.wav"), "RIFF new");
     platform.writeFile(QStringLiteral("pic_5.wav"), "RIFF old");
-    ASSERT_TRUE(CopyFileQMX(platform.path(QStringLiteral("temp.wav")), platform.path(QStringLiteral("pic_5.wav"))).ok());
+    ASSERT_TRUE(
+        CopyFileQMX(platform.path(QStringLiteral("temp.wav")), platform.path(QStringLiteral("pic_5.wav"))).ok());
     EXPECT_EQ(platform.readFile(QStringLiteral("pic_5.wav")), QByteArray("RIFF new"));
     EXPECT_TRUE(platform.messages.texts.isEmpty());
 
-    EXPECT_FALSE(CopyFileQMX(platform.path(QStringLiteral("missing.wav")), platform.path(QStringLiteral("pic_5.wav"))).ok());
+    EXPECT_FALSE(
+        CopyFileQMX(platform.path(QStringLiteral("missing.wav")), platform.path(QStringLiteral("pic_5.wav"))).ok());
     EXPECT_EQ(platform.readFile(QStringLiteral("pic_5.wav")), QByteArray("RIFF new"));
-    EXPECT_FALSE(CopyFileQMX(platform.path(QStringLiteral("temp.wav")), platform.path(QStringLiteral("no/such/folder.wav"))).ok());
-    EXPECT_EQ(platform.messages.texts, (QStringList{QStringLiteral("File transfer failed"), QStringLiteral("File transfer failed")}));
+    EXPECT_FALSE(
+        CopyFileQMX(platform.path(QStringLiteral("temp.wav")), platform.path(QStringLiteral("no/such/folder.wav")))
+            .ok());
+    EXPECT_EQ(platform.messages.texts,
+              (QStringList{QStringLiteral("File transfer failed"), QStringLiteral("File transfer failed")}));
 }
 
 TEST(ReviewWord, WrittenAsTypedReadWholeBlankRefused) {
@@ -144,7 +182,8 @@ TEST(ReviewWord, WrittenAsTypedReadWholeBlankRefused) {
     platform.writeFile(kReviewWordFile, QByteArray());
     auto empty = readReviewWord();
     ASSERT_FALSE(empty.ok());
-    EXPECT_TRUE(empty.error().startsWith(QStringLiteral("aobj_review_word.txt, line 1"))) << empty.error().toStdString();
+    EXPECT_TRUE(empty.error().startsWith(QStringLiteral("aobj_review_word.txt, line 1")))
+        << empty.error().toStdString();
 }
 
 }  // namespace

@@ -13,8 +13,8 @@
 namespace {
 
 StepRecord zipperPicture() {
-    return {QStringLiteral("Hygiene"),        QStringLiteral("Zippering the coat"), QStringLiteral("zip ping"),
-            QStringLiteral("zip.jpg"),        QStringLiteral("pic_987654321.wav"),  QStringLiteral("987654321")};
+    return {QStringLiteral("Hygiene"), QStringLiteral("Zippering the coat"), QStringLiteral("zip ping"),
+            QStringLiteral("zip.jpg"), QStringLiteral("pic_987654321.wav"),  QStringLiteral("987654321")};
 }
 
 StepRecord seenBy(const StepRecord& full, const PictureReadPlan& plan) {
@@ -31,13 +31,19 @@ const struct {
     PictureReadPlan plan;
     StepRecord expected;
 } kReaders[] = {
-    {"activity", PictureReaders::activity,
-     {{}, QStringLiteral("Zippering the coat"), QStringLiteral("zip ping"), QStringLiteral("zip.jpg"),
-      QStringLiteral("pic_987654321.wav"), {}}},
+    {"activity",
+     PictureReaders::activity,
+     {{},
+      QStringLiteral("Zippering the coat"),
+      QStringLiteral("zip ping"),
+      QStringLiteral("zip.jpg"),
+      QStringLiteral("pic_987654321.wav"),
+      {}}},
     {"list", PictureReaders::list, {QStringLiteral("Hygiene"), QStringLiteral("Zippering the coat"), {}, {}, {}, {}}},
     {"preview", PictureReaders::preview, {{}, {}, {}, QStringLiteral("zip.jpg"), {}, {}}},
     {"editor", PictureReaders::editor, zipperPicture()},
-    {"duplicate check", PictureReaders::duplicateCheck,
+    {"duplicate check",
+     PictureReaders::duplicateCheck,
      {QStringLiteral("Hygiene"), QStringLiteral("Zippering the coat"), {}, {}, {}, {}}},
     {"deletion", PictureReaders::deletion, {{}, {}, {}, {}, QStringLiteral("pic_987654321.wav"), {}}},
 };
@@ -70,7 +76,8 @@ TEST(PictureFile, TextsKeepCommasQuotesAndBlanks) {
 
 TEST(PictureFile, ImagesInAndOutsideTheFolderLoadAsTheSamePath) {
     TestPlatform platform;
-    for (const QString& image : {QString(AppFolder + QStringLiteral("/zip.jpg")), QStringLiteral("/home/class/zip.jpg")}) {
+    for (const QString& image :
+         {QString(AppFolder + QStringLiteral("/zip.jpg")), QStringLiteral("/home/class/zip.jpg")}) {
         StepRecord picture = zipperPicture();
         picture.StepPictureFile = toStoredName(image);
         ASSERT_TRUE(writePicture(QStringLiteral("p.stp"), picture).ok());
@@ -97,6 +104,9 @@ TEST(PictureFile, EmptyOptionalValuesAreStoredAsNoneAndBadValuesRefused) {
         {"comma in the narration", [](StepRecord& p) { p.StepWaveFile = QStringLiteral("a,b.wav"); }},
         {"comma in the id", [](StepRecord& p) { p.PictureId = QStringLiteral("1,2"); }},
         {"quote before the id", [](StepRecord& p) { p.PictureId = QStringLiteral("\"12"); }},
+        {"empty id", [](StepRecord& p) { p.PictureId.clear(); }},
+        {"letters for the id", [](StepRecord& p) { p.PictureId = QStringLiteral("abc"); }},
+        {"None for the id", [](StepRecord& p) { p.PictureId = QStringLiteral("None"); }},
         {"line break in the description", [](StepRecord& p) { p.StepDescription = QStringLiteral("a\r\nb"); }},
     };
     for (const auto& c : cases) {

@@ -2,6 +2,7 @@
 
 #include "RecordPrinting.h"
 #include "TestPlatform.h"
+#include "app/Globvars.h"
 
 #include <QDir>
 
@@ -53,11 +54,10 @@ TEST(TaskFile, FourStepsMakeTenLinesThatEveryReaderReadsBack) {
     const TaskRecord task = fourStepTask();
     ASSERT_TRUE(writeTask(QStringLiteral("generated_task_123456789.tsk"), task).ok());
     const QByteArray bytes = platform.readFile(QStringLiteral("generated_task_123456789.tsk"));
-    EXPECT_EQ(bytes,
-              QByteArray(" 4 \r\nMaking a scrambled egg\r\nCooking\r\n/home/class/videos/egg.mpg\r\n"
-                         "generated_pic_222222221.stp\r\ngenerated_pic_222222222.stp\r\n"
-                         "generated_pic_222222223.stp\r\ngenerated_pic_222222224.stp\r\n"
-                         "123456789\r\nintro_123456789.wav\r\n"));
+    EXPECT_EQ(bytes, QByteArray(" 4 \r\nMaking a scrambled egg\r\nCooking\r\n/home/class/videos/egg.mpg\r\n"
+                                "generated_pic_222222221.stp\r\ngenerated_pic_222222222.stp\r\n"
+                                "generated_pic_222222223.stp\r\ngenerated_pic_222222224.stp\r\n"
+                                "123456789\r\nintro_123456789.wav\r\n"));
     EXPECT_EQ(bytes.count("\r\n"), 10);
     for (const Reader& r : kReaders) {
         auto read = readTaskFile(QStringLiteral("generated_task_123456789.tsk"), r.plan);
@@ -68,8 +68,14 @@ TEST(TaskFile, FourStepsMakeTenLinesThatEveryReaderReadsBack) {
 
 TEST(TaskFile, TitlesAndCategoriesKeepCommasQuotesAndBlanks) {
     TestPlatform platform;
-    const char* texts[] = {"Salt, pepper and eggs", "\"Quoted\" title", "  blanks around  ", "a,\"b\",c",
-                           "\"", "None", "Crème brûlée & co", ""};
+    const char* texts[] = {"Salt, pepper and eggs",
+                           "\"Quoted\" title",
+                           "  blanks around  ",
+                           "a,\"b\",c",
+                           "\"",
+                           "None",
+                           "Crème brûlée & co",
+                           ""};
     for (const char* text : texts) {
         TaskRecord task = fourStepTask();
         task.TaskTitle = QString::fromUtf8(text);
@@ -78,7 +84,8 @@ TEST(TaskFile, TitlesAndCategoriesKeepCommasQuotesAndBlanks) {
         for (const Reader& r : kReaders) {
             auto read = readTaskFile(QStringLiteral("t.tsk"), r.plan);
             ASSERT_TRUE(read.ok()) << text << " / " << r.name;
-            EXPECT_EQ(*read, seenBy(task, r.title, r.category, r.video, r.steps, r.id, r.intro)) << text << " / " << r.name;
+            EXPECT_EQ(*read, seenBy(task, r.title, r.category, r.video, r.steps, r.id, r.intro))
+                << text << " / " << r.name;
         }
     }
 }
@@ -111,10 +118,16 @@ TEST(TaskFile, RecordsThatWouldNotReadBackAreRefusedAndTheOldFileStays) {
         {"11 steps", [](TaskRecord& t) { t.StepCount = 11; }, "2 to 10 steps"},
         {"-3 steps", [](TaskRecord& t) { t.StepCount = -3; }, "2 to 10 steps"},
         {"comma in a step name", [](TaskRecord& t) { t.StepFileName[2] = QStringLiteral("a,b.stp"); }, "comma"},
-        {"quote before a step name", [](TaskRecord& t) { t.StepFileName[1] = QStringLiteral("\"a.stp"); }, "double quote"},
+        {"quote before a step name", [](TaskRecord& t) { t.StepFileName[1] = QStringLiteral("\"a.stp"); },
+         "double quote"},
         {"blank before a step name", [](TaskRecord& t) { t.StepFileName[1] = QStringLiteral(" a.stp"); }, "blank"},
         {"blank after the id", [](TaskRecord& t) { t.TaskId = QStringLiteral("123 "); }, "blank"},
         {"comma in the id", [](TaskRecord& t) { t.TaskId = QStringLiteral("12,3"); }, "comma"},
+        // The id goes into file names; an empty one would be part of every name.
+        {"empty id", [](TaskRecord& t) { t.TaskId.clear(); }, "The task id is empty"},
+        {"letters for the id", [](TaskRecord& t) { t.TaskId = QStringLiteral("abc"); }, "\"abc\" is not a number"},
+        {"None for the id", [](TaskRecord& t) { t.TaskId = QStringLiteral("None"); }, "\"None\" is not a number"},
+        {"signed id", [](TaskRecord& t) { t.TaskId = QStringLiteral("-12"); }, "is not a number"},
         {"comma in the introduction", [](TaskRecord& t) { t.TaskIntroFile = QStringLiteral("a,b.wav"); }, "comma"},
         {"line break in the title", [](TaskRecord& t) { t.TaskTitle = QStringLiteral("one\ntwo"); }, "line break"},
         {"line break in the video", [](TaskRecord& t) { t.TaskVideoFile = QStringLiteral("a\r.mpg"); }, "line break"},
@@ -125,7 +138,8 @@ TEST(TaskFile, RecordsThatWouldNotReadBackAreRefusedAndTheOldFileStays) {
         Status written = writeTask(QStringLiteral("t.tsk"), task);
         ASSERT_FALSE(written.ok()) << c.name;
         EXPECT_TRUE(written.error().startsWith(QStringLiteral("t.tsk, "))) << written.error().toStdString();
-        EXPECT_TRUE(written.error().contains(QString::fromUtf8(c.says))) << c.name << ": " << written.error().toStdString();
+        EXPECT_TRUE(written.error().contains(QString::fromUtf8(c.says)))
+            << c.name << ": " << written.error().toStdString();
         EXPECT_EQ(platform.readFile(QStringLiteral("t.tsk")), before) << c.name;
     }
     EXPECT_EQ(QDir(AppFolder).entryList(QDir::Files), QStringList{QStringLiteral("t.tsk")});

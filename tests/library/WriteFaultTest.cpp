@@ -27,7 +27,8 @@ TaskRecord sampleTask() {
 
 StepRecord samplePicture() {
     return {QStringLiteral("Hygiene"), QStringLiteral("Soap, and a much longer description than before"),
-            QStringLiteral("None"), QStringLiteral("soap.jpg"), QStringLiteral("None"), QStringLiteral("3")};
+            QStringLiteral("None"),    QStringLiteral("soap.jpg"),
+            QStringLiteral("None"),    QStringLiteral("3")};
 }
 
 // Every writer of the library, each replacing a file that holds "old".
@@ -42,7 +43,8 @@ std::vector<Writer> writers() {
         {"p.stp", [] { return writePicture(QStringLiteral("p.stp"), samplePicture()); }},
         {"aobj_categories.txt", [] { return saveCategory(QStringLiteral("Zoo animals and a long category")); }},
         {"aobj_review_word.txt", [] { return writeReviewWord(QStringLiteral("Let's look at it all again")); }},
-        {"pic_3.wav", [] { return CopyFileQMX(AppFolder + QStringLiteral("/temp.wav"), AppFolder + QStringLiteral("/pic_3.wav")); }},
+        {"pic_3.wav",
+         [] { return CopyFileQMX(AppFolder + QStringLiteral("/temp.wav"), AppFolder + QStringLiteral("/pic_3.wav")); }},
     };
 }
 

@@ -3,6 +3,7 @@
 #include "QtPrinting.h"
 #include "TestPlatform.h"
 
+#include "app/Globvars.h"
 #include "library/TaskFile.h"
 
 #include <gtest/gtest.h>

@@ -31,7 +31,9 @@ TEST_F(RealPrinterTest, PageWithoutPrinterBecomesAPdfInThePrintFolder) {
     auto printer = platform::newPrinter();
     printer->printText(QString(), {0, 0});
     printer->paintPicture(picture(), QRectF(0, 0, 1440 * 3, 1440 * 2));
-    const QString said = printer->endDocument();
+    const auto ended = printer->endDocument();
+    ASSERT_TRUE(ended.ok()) << ended.error().toStdString();
+    const QString said = *ended;
 
     const QStringList files = QDir(printFolder()).entryList({QStringLiteral("*.pdf")}, QDir::Files);
     ASSERT_EQ(files.size(), 1) << said.toStdString();
@@ -50,7 +52,9 @@ TEST_F(RealPrinterTest, PagesPrintedInTheSameSecondKeepTheirOwnFiles) {
     for (int i = 0; i < 3; ++i) {
         auto printer = platform::newPrinter();
         printer->paintPicture(picture(), QRectF(0, 0, 1440, 1440));
-        EXPECT_TRUE(printer->endDocument().startsWith(QStringLiteral("No printer is set up")));
+        const auto ended = printer->endDocument();
+        ASSERT_TRUE(ended.ok()) << ended.error().toStdString();
+        EXPECT_TRUE(ended->startsWith(QStringLiteral("No printer is set up")));
     }
     EXPECT_EQ(QDir(printFolder()).entryList({QStringLiteral("*.pdf")}, QDir::Files).size(), 3);
 }
@@ -61,15 +65,17 @@ TEST_F(RealPrinterTest, UnusablePrintFolderIsReportedNotHidden) {
     blocker.close();
     QtPrinter printer(real.path(QStringLiteral("blocked")), QStringLiteral("Print x"));
     printer.paintPicture(picture(), QRectF(0, 0, 1440, 1440));
-    const QString said = printer.endDocument();
-    EXPECT_TRUE(said.contains(real.path(QStringLiteral("blocked")))) << said.toStdString();
-    EXPECT_FALSE(said.contains(QStringLiteral("saved as")));
+    const auto ended = printer.endDocument();
+    ASSERT_FALSE(ended.ok());
+    EXPECT_TRUE(ended.error().contains(real.path(QStringLiteral("blocked")))) << ended.error().toStdString();
 }
 
 TEST_F(RealPrinterTest, EmptyDocumentIsABlankPageAndEndingTwiceIsHarmless) {
     QtPrinter printer(printFolder(), QStringLiteral("Print blank"));
-    EXPECT_TRUE(printer.endDocument().contains(QStringLiteral("saved as")));
-    EXPECT_FALSE(printer.endDocument().contains(QStringLiteral("saved as")));
+    const auto first = printer.endDocument();
+    ASSERT_TRUE(first.ok());
+    EXPECT_TRUE(first->contains(QStringLiteral("saved as")));
+    EXPECT_FALSE(printer.endDocument().ok());
     EXPECT_TRUE(QFile::exists(QDir(printFolder()).filePath(QStringLiteral("Print blank.pdf"))));
 }
 

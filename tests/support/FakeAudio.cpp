@@ -2,6 +2,8 @@
 
 #include "FakeClock.h"
 
+#include "platform/Services.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
@@ -9,6 +11,13 @@
 void FakeWavePlayer::playSync(const QString& path, bool loop) {
     log.append(QStringLiteral("sync ") + path + (loop ? QStringLiteral(" loop") : QString()));
     current.clear();
+    const auto listed = durations.find(path);
+    const double seconds = listed == durations.end() ? 0.0 : listed->second;
+    const double start = clock_.monotonicSeconds();
+    playingSync = path;
+    platform::pump().waitWithoutInput(
+        [&] { return playingSync != path || clock_.monotonicSeconds() - start >= seconds; });
+    playingSync.clear();
 }
 
 void FakeWavePlayer::playAsync(const QString& path, bool loop) {
@@ -19,6 +28,7 @@ void FakeWavePlayer::playAsync(const QString& path, bool loop) {
 void FakeWavePlayer::stop() {
     log.append(QStringLiteral("stop"));
     current.clear();
+    playingSync.clear();
 }
 
 class FakePlaybackDevice : public PlaybackDevice {
@@ -74,16 +84,19 @@ class FakeRecorder : public WaveRecorder {
 public:
     FakeRecorder(QStringList& log, std::shared_ptr<bool> alive, bool hasMicrophone)
         : log_(log), alive_(std::move(alive)), hasMicrophone_(hasMicrophone) {}
-    bool start() override {
-        if (!*alive_) return false;
+    Status start() override {
+        if (!*alive_) return Error{QStringLiteral("The recorder is gone.")};
         log_.append(QStringLiteral("record"));
         recording_ = hasMicrophone_;
-        return recording_;
+        if (!recording_) return Error{QStringLiteral("No microphone was found.")};
+        return {};
     }
-    bool save(const QString& path) override {
-        if (!*alive_) return false;
+    Status save(const QString& path) override {
+        if (!*alive_) return Error{QStringLiteral("The recorder is gone.")};
         log_.append(QStringLiteral("save ") + path);
-        return recording_ && writeSilentWav(path, 0.5);
+        if (!recording_) return Error{QStringLiteral("Nothing was recorded, so %1 was not written.").arg(path)};
+        if (!writeSilentWav(path, 0.5)) return Error{QStringLiteral("%1 cannot be written.").arg(path)};
+        return {};
     }
     void close() override {
         if (!*alive_) return;
@@ -102,10 +115,11 @@ class FakeMediaPlayer : public MediaPlayer {
 public:
     FakeMediaPlayer(FakeClock& clock, QStringList& log, double duration)
         : clock_(clock), log_(log), duration_(duration) {}
-    bool load(const QString& path) override {
+    Status load(const QString& path) override {
         log_.append(QStringLiteral("load ") + path);
         state_ = State::Stopped;
-        return QFileInfo(path).isFile();
+        if (!QFileInfo(path).isFile()) return Error{QStringLiteral("The clip %1 does not exist.").arg(path)};
+        return {};
     }
     void play() override {
         log_.append(QStringLiteral("play"));
@@ -125,8 +139,9 @@ public:
         return state_;
     }
     void setDisplay(QWidget* window, const QRect& r) override {
-        log_.append(window == nullptr ? QStringLiteral("display none")
-                                      : QStringLiteral("display %1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()));
+        log_.append(window == nullptr
+                        ? QStringLiteral("display none")
+                        : QStringLiteral("display %1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()));
     }
 
 private:
@@ -156,14 +171,20 @@ bool writeSilentWav(const QString& path, double seconds) {
     const quint32 samples = static_cast<quint32>(seconds * rate);
     const quint32 dataBytes = samples * 2;
     QByteArray wav;
-    auto u32 = [&wav](quint32 v) { v = qToLittleEndian(v); wav.append(reinterpret_cast<const char*>(&v), 4); };
-    auto u16 = [&wav](quint16 v) { v = qToLittleEndian(v); wav.append(reinterpret_cast<const char*>(&v), 2); };
+    auto u32 = [&wav](quint32 v) {
+        v = qToLittleEndian(v);
+        wav.append(reinterpret_cast<const char*>(&v), 4);
+    };
+    auto u16 = [&wav](quint16 v) {
+        v = qToLittleEndian(v);
+        wav.append(reinterpret_cast<const char*>(&v), 2);
+    };
     wav.append("RIFF");
     u32(36 + dataBytes);
     wav.append("WAVEfmt ");
     u32(16);
-    u16(1);        // PCM
-    u16(1);        // mono
+    u16(1);  // PCM
+    u16(1);  // mono
     u32(rate);
     u32(rate * 2);
     u16(2);

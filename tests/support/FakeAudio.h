@@ -13,14 +13,22 @@
 class FakeClock;
 
 // The simple player: records "sync PATH", "async PATH" (with " loop" when looping) and "stop".
+// A synchronous sound listed in durations lasts that long on the fake clock, waited for as the
+// real player waits (EventPump::waitWithoutInput); any other ends at once.
 class FakeWavePlayer : public WavePlayer {
 public:
+    explicit FakeWavePlayer(FakeClock& clock) : clock_(clock) {}
     void playSync(const QString& path, bool loop) override;
     void playAsync(const QString& path, bool loop) override;
     void stop() override;
 
     QStringList log;
-    QString current;  // the asynchronous sound still sounding, empty when none
+    QString current;      // the asynchronous sound still sounding, empty when none
+    QString playingSync;  // the synchronous sound being waited for, empty when none
+    std::map<QString, double> durations;
+
+private:
+    FakeClock& clock_;
 };
 
 // Playback devices whose sounds last a set time on the fake clock, and a recorder that writes

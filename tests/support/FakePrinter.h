@@ -18,17 +18,23 @@ public:
     }
     void paintPicture(const QImage& picture, const QRectF& r) override {
         log_->append(QStringLiteral("picture %1,%2 %3x%4 %5x%6")
-                         .arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height())
-                         .arg(picture.width()).arg(picture.height()));
+                         .arg(r.x())
+                         .arg(r.y())
+                         .arg(r.width())
+                         .arg(r.height())
+                         .arg(picture.width())
+                         .arg(picture.height()));
     }
     void newPage() override { log_->append(QStringLiteral("page")); }
-    QString endDocument() override {
+    Result<QString> endDocument() override {
         log_->append(QStringLiteral("end"));
+        if (!endProblem.isEmpty()) return Error{endProblem};
         return endMessage;
     }
     QSizeF pageSizeTwips() override { return {12240, 15840}; }  // US Letter
 
     QString endMessage = QStringLiteral("printed");
+    QString endProblem;  // when set, the document fails with it
 
 private:
     std::shared_ptr<QStringList> log_;

@@ -4,16 +4,22 @@
 
 class FakeShell : public Shell {
 public:
-    bool open(const QString& pathOrUrl) override {
+    Status open(const QString& pathOrUrl) override {
         opened.append(pathOrUrl);
-        return result;
+        return answer(pathOrUrl);
     }
-    bool startProgram(const QString& program, const QStringList& arguments) override {
+    Status startProgram(const QString& program, const QStringList& arguments) override {
         started.append(program + QLatin1Char(' ') + arguments.join(QLatin1Char(' ')));
-        return result;
+        return answer(program);
     }
 
     QStringList opened;
     QStringList started;
-    bool result = true;
+    bool result = true;  // false: every call fails
+
+private:
+    Status answer(const QString& what) const {
+        if (result) return {};
+        return Error{what + QStringLiteral(" could not be opened.")};
+    }
 };

@@ -50,8 +50,8 @@ Status FailingChangeFileSystem::writeAtomic(const QString& path, const QByteArra
     return LocalFileSystem::writeAtomic(path, data);
 }
 
-bool FailingChangeFileSystem::remove(const QString& path) {
-    if (failsNow(path)) return false;
+Status FailingChangeFileSystem::remove(const QString& path) {
+    if (failsNow(path)) return Error{QStringLiteral("%1 cannot be removed").arg(path)};
     return LocalFileSystem::remove(path);
 }
 
@@ -82,7 +82,8 @@ TinyTmpfs::TinyTmpfs(int kibibytes) {
     if (::mount("tmpfs", where.constData(), "tmpfs", 0, options.constData()) == 0) {
         mounted_ = true;
     } else {
-        why_ = QStringLiteral("mounting a tmpfs is not permitted here (%1)").arg(QString::fromLocal8Bit(std::strerror(errno)));
+        why_ = QStringLiteral("mounting a tmpfs is not permitted here (%1)")
+                   .arg(QString::fromLocal8Bit(std::strerror(errno)));
     }
 }
 

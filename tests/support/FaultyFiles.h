@@ -26,7 +26,7 @@ class FailingChangeFileSystem : public LocalFileSystem {
 public:
     Result<QByteArray> readAll(const QString& path) override;
     Status writeAtomic(const QString& path, const QByteArray& data) override;
-    bool remove(const QString& path) override;
+    Status remove(const QString& path) override;
     Status copy(const QString& source, const QString& destination) override;
 
     int failAt = 0;

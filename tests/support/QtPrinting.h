@@ -6,9 +6,7 @@
 #include <ostream>
 
 // Readable texts in failure messages.
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 inline void PrintTo(const QStringList& list, std::ostream* os) {
     *os << "{";
     for (qsizetype i = 0; i < list.size(); ++i) {

@@ -12,15 +12,25 @@ public:
     void doEvents() override { real_.doEvents(); }
     void waitEvents() override {
         real_.waitEvents();
+        checkDeadline();
+    }
+    void waitEventsHoldingInput() override {
+        real_.waitEventsHoldingInput();
+        checkDeadline();
+    }
+    void releaseInput() override { real_.releaseInput(); }
+    void restart() { started_.start(); }
+    int hits = 0;
+    long passes = 0;
+
+private:
+    void checkDeadline() {
         ++passes;
         if (started_.hasExpired(limitMs_)) {
             ++hits;
             ExitRequested = 1;
         }
     }
-    void restart() { started_.start(); }
-    int hits = 0;
-    long passes = 0;
 
 private:
     EventPump& real_;
@@ -32,7 +42,9 @@ private:
 
 struct RealAudio::Impl {
     Impl(TestPlatform& p, double seconds)
-        : real(p.path(QStringLiteral("printed"))), pump(*real.services().pump, seconds), previous(platform::services()) {}
+        : real(p.path(QStringLiteral("printed"))),
+          pump(*real.services().pump, seconds),
+          previous(platform::services()) {}
     RealServices real;
     DeadlinePump pump;
     Services previous;

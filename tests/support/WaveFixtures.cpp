@@ -26,8 +26,8 @@ QByteArray silentImaAdpcm(int blocks, int blockAlign) { return QByteArray(blocks
 
 }  // namespace
 
-QByteArray waveBytes(quint16 formatTag, quint16 channels, quint32 sampleRate, quint16 bitsPerSample,
-                     quint16 blockAlign, const QByteArray& fmtExtra, qint64 factFrames, const QByteArray& data) {
+QByteArray waveBytes(quint16 formatTag, quint16 channels, quint32 sampleRate, quint16 bitsPerSample, quint16 blockAlign,
+                     const QByteArray& fmtExtra, qint64 factFrames, const QByteArray& data) {
     QByteArray fmt;
     appendU16(fmt, formatTag);
     appendU16(fmt, channels);
@@ -73,8 +73,10 @@ std::vector<WaveFixture> waveFixtures() {
         {QStringLiteral("truncated_header.wav"), pcm16.left(30), false, 0.0},
         {QStringLiteral("text.wav"), QByteArray("Wash hands, then dry them.\r\nNot a sound at all.\r\n"), false, 0.0},
         {QStringLiteral("unknown_codec.wav"), unknownCodec, false, 0.0},
-        {QStringLiteral("pcm8_mono_11025.wav"), waveBytes(1, 1, 11025, 8, 1, {}, -1, QByteArray(5513, '\x80')), true, 0.5},
-        {QStringLiteral("stereo_44100.wav"), waveBytes(1, 2, 44100, 16, 4, {}, -1, QByteArray(44100 * 2, '\0')), true, 0.5},
+        {QStringLiteral("pcm8_mono_11025.wav"), waveBytes(1, 1, 11025, 8, 1, {}, -1, QByteArray(5513, '\x80')), true,
+         0.5},
+        {QStringLiteral("stereo_44100.wav"), waveBytes(1, 2, 44100, 16, 4, {}, -1, QByteArray(44100 * 2, '\0')), true,
+         0.5},
         {QStringLiteral("ima_adpcm.wav"), adpcm, true, kBlocks * 1017 / 22050.0},
     };
 }

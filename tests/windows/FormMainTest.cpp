@@ -8,8 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QScreen>
 #include <QFrame>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -17,7 +17,9 @@ namespace {
 
 struct FormMainFixture : ::testing::Test {
     TestPlatform p;
-    void SetUp() override { registerForm(FormId::Main, [] { return new FormMain; }); }
+    void SetUp() override {
+        registerForm(FormId::Main, [] { return new FormMain; });
+    }
     void TearDown() override { resetForms(); }
     FormMain* show() {
         showForm(FormId::Main);
@@ -85,6 +87,16 @@ TEST_F(FormMainFixture, UserGuideAndCreditsOpenWithTheDesktop) {
     EXPECT_TRUE(p.shell.opened[0].startsWith(AppFolder));
 }
 
+TEST_F(FormMainFixture, ADocumentTheDesktopCannotOpenIsReported) {
+    FormMain* w = show();
+    p.shell.result = false;
+    p.messages.texts.clear();
+    QTest::mouseClick(w->ImageUserGuide, Qt::LeftButton);
+    ASSERT_EQ(p.messages.texts.size(), 1);
+    EXPECT_TRUE(p.messages.texts[0].contains(QStringLiteral("aobj_user_guide.htm")))
+        << p.messages.texts[0].toStdString();
+}
+
 TEST_F(FormMainFixture, QuitEndsTheEventLoop) {
     FormMain* w = show();
     QTimer::singleShot(0, w, [w] { QTest::mouseClick(w->ImageQuit, Qt::LeftButton); });
@@ -135,7 +147,8 @@ TEST_F(FormMainFixture, DamagedEditionFileIsReportedAndTheWindowStillShows) {
     FormMain* w = show();
     w->Form_Activate();
     ASSERT_FALSE(p.messages.texts.isEmpty());
-    EXPECT_TRUE(p.messages.texts.first().contains(QLatin1String("aobj_prog_type.cfg"))) << p.messages.texts.first().toStdString();
+    EXPECT_TRUE(p.messages.texts.first().contains(QLatin1String("aobj_prog_type.cfg")))
+        << p.messages.texts.first().toStdString();
     EXPECT_TRUE(p.messages.texts.first().contains(QLatin1String("'Kestrel' is not a number")));
     EXPECT_EQ(Edition, 1);
     EXPECT_TRUE(w->FrameMain->isVisible());

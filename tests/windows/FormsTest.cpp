@@ -39,9 +39,12 @@ TEST_F(FormsFixture, EveryWindowIsTitledAndItsButtonsAreNamed) {
         FormId id;
         const char* name;
         bool fullScreen;
-    } forms[] = {{FormId::Main, "FormMain", true},         {FormId::Task, "FormTask", true},
-                 {FormId::Animation, "FormAnimation", true}, {FormId::Options, "FormOptions", true},
-                 {FormId::Maint, "FormMaint", true},       {FormId::Speech, "FormSpeech", false},
+    } forms[] = {{FormId::Main, "FormMain", true},
+                 {FormId::Task, "FormTask", true},
+                 {FormId::Animation, "FormAnimation", true},
+                 {FormId::Options, "FormOptions", true},
+                 {FormId::Maint, "FormMaint", true},
+                 {FormId::Speech, "FormSpeech", false},
                  {FormId::TestSpeech, "FormTestSpeech", false}};
     for (const auto& f : forms) {
         QWidget* w = form(f.id);

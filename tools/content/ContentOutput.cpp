@@ -6,7 +6,7 @@
 #include <QPainter>
 
 #include "GifWriter.h"
-#include "app/TextFormat.h"
+#include "core/TextFormat.h"
 #include "platform/Services.h"
 
 namespace {
@@ -16,9 +16,7 @@ constexpr int kJpegQuality = 92;
 
 ContentOutput::ContentOutput(QString folder) : folder_(std::move(folder)) {}
 
-QString ContentOutput::path(const QString& name) const {
-    return QDir(folder_).filePath(name);
-}
+QString ContentOutput::path(const QString& name) const { return QDir(folder_).filePath(name); }
 
 Status ContentOutput::writeBytes(const QString& name, const QByteArray& bytes) {
     return platform::files().writeAtomic(path(name), bytes);
@@ -65,6 +63,4 @@ Status ContentOutput::writeGif(const QString& name, const QImage& image) {
     return writeBytes(name, *bytes);
 }
 
-Status ContentOutput::writeWave(const QString& name, const PcmAudio& audio) {
-    return writeWav(path(name), audio);
-}
+Status ContentOutput::writeWave(const QString& name, const PcmAudio& audio) { return writeWav(path(name), audio); }

@@ -150,12 +150,8 @@ const std::vector<DemoTask>& demoTasks() {
 
 // Fixed ids, so that every build makes the same files; well inside the range the program draws
 // its own ids from, and unlikely to meet one it draws later (it never overwrites a file anyway).
-QString demoTaskId(int t) {
-    return QString::number(310000001 + t);
-}
-QString demoPictureId(int t, int s) {
-    return QString::number(320000000 + 100 * (t + 1) + s);
-}
+QString demoTaskId(int t) { return QString::number(310000001 + t); }
+QString demoPictureId(int t, int s) { return QString::number(320000000 + 100 * (t + 1) + s); }
 
 Status writeDemoLibrary(ContentOutput& out) {
     out.startLibraryPictures();

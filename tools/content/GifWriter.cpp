@@ -33,9 +33,7 @@ QRgb reduced(QRgb colour, int drop) {
     return qRgb(channel(qRed(colour)), channel(qGreen(colour)), channel(qBlue(colour))) & 0xFFFFFF;
 }
 
-bool opaqueEnough(QRgb pixel) {
-    return qAlpha(pixel) >= 128;
-}
+bool opaqueEnough(QRgb pixel) { return qAlpha(pixel) >= 128; }
 
 // The palette: every colour of the picture when there are few enough, otherwise the colours
 // with fewer bits per channel. Sorted, so that the same picture always gives the same file.

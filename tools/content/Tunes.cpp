@@ -34,9 +34,7 @@ struct Note {
     double level;
 };
 
-double noteFrequency(int semitonesFromA4) {
-    return 440.0 * std::pow(2.0, semitonesFromA4 / 12.0);
-}
+double noteFrequency(int semitonesFromA4) { return 440.0 * std::pow(2.0, semitonesFromA4 / 12.0); }
 
 class Mixer {
 public:

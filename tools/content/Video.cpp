@@ -199,9 +199,7 @@ double ease(double from, double to, double t) {
 }
 
 // Between 0 and 1 while t runs from start to end.
-double phase(double t, double start, double end) {
-    return std::clamp((t - start) / (end - start), 0.0, 1.0);
-}
+double phase(double t, double start, double end) { return std::clamp((t - start) / (end - start), 0.0, 1.0); }
 
 void drawPot(QPainter& p) {
     QPainterPath pot;

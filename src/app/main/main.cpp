@@ -1,7 +1,7 @@
+#include "activity/FormAnimation.h"
 #include "app/AppFolderResolution.h"
 #include "app/Forms.h"
 #include "app/Globvars.h"
-#include "activity/FormAnimation.h"
 #include "library/FormTask.h"
 #include "maintenance/FormMaint.h"
 #include "platform/Services.h"
@@ -23,7 +23,7 @@ void reportStartupError(const QString& text) {
     std::fprintf(stderr, "stepwick: %s\n", qPrintable(text));
     if (QGuiApplication::platformName() != QLatin1String("offscreen") &&
         QGuiApplication::platformName() != QLatin1String("minimal")) {
-        QMessageBox::critical(nullptr, QStringLiteral("Stepwick"), text);
+        QMessageBox::critical(nullptr, QCoreApplication::translate("main", "Stepwick"), text);
     }
 }
 
@@ -41,12 +41,14 @@ void registerForms() {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("stepwick"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Stepwick"));
+    QApplication::setApplicationDisplayName(QCoreApplication::translate("main", "Stepwick"));
 
     const QStringList args = QApplication::arguments();
     if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
-        std::printf("Usage: stepwick [--app-folder DIR]\n"
-                    "  --app-folder DIR  keep the task library and students' data in DIR\n");
+        std::printf("%s", qPrintable(QCoreApplication::translate(
+                              "main",
+                              "Usage: stepwick [--app-folder DIR]\n"
+                              "  --app-folder DIR  keep the task library and students' data in DIR\n")));
         return 0;
     }
 
@@ -60,11 +62,17 @@ int main(int argc, char** argv) {
 
     RealServices real(QDir(AppFolder).filePath(QStringLiteral("printed")));
     platform::installServices(real.services());
-    platform::files().setCurrentDir(AppFolder);
+    if (Status s = platform::files().setCurrentDir(AppFolder); !s) {
+        reportStartupError(s.error());
+        return 2;
+    }
 
     registerForms();
     showForm(FormId::Main);
     const int code = QApplication::exec();
+    // The windows, then the shared state with the multimedia devices, then (leaving this scope)
+    // the real services: everything made of Qt objects goes while the application still exists.
     resetForms();
+    resetGlobvars();
     return code;
 }

@@ -1,12 +1,12 @@
-#include "students/DefaultOptions.h"
-#include "students/OptionChoices.h"
-#include "students/OptionsFile.h"
+#include "core/OptionChoices.h"
+#include "library/DefaultOptions.h"
+#include "library/OptionsFile.h"
 
 #include "FaultyFiles.h"
 #include "TestPlatform.h"
 
 #include "app/Globvars.h"
-#include "app/TextFormat.h"
+#include "core/TextFormat.h"
 
 #include <QDir>
 
@@ -25,9 +25,9 @@ QList<QByteArray> linesOf(const QByteArray& bytes) {
 StudentOptionsRecord distinctOptions() {
     StudentOptionsRecord o;
     std::int16_t next = 1;
-    for (auto* f : {&o.AccessMethod, &o.ScanInterval, &o.BackgroundColor, &o.AudioInstructions, &o.RewardMode,
-                    &o.PictureTitles, &o.Narration, &o.VideoBeforeTask, &o.VideoButton, &o.ReviewBeforeTask,
-                    &o.ReviewButton, &o.BoxStyle}) {
+    for (auto* f :
+         {&o.AccessMethod, &o.ScanInterval, &o.BackgroundColor, &o.AudioInstructions, &o.RewardMode, &o.PictureTitles,
+          &o.Narration, &o.VideoBeforeTask, &o.VideoButton, &o.ReviewBeforeTask, &o.ReviewButton, &o.BoxStyle}) {
         *f = next++;
     }
     o.AnimationSpeed = 130000013;
@@ -126,11 +126,8 @@ TEST(OptionsFile, NameResolution) {
         const char* student;
         const char* file;
     } cases[] = {
-        {"", "teacher.lgn"},
-        {"   ", "teacher.lgn"},
-        {"teacher", "teacher.lgn"},
-        {"  Ann  ", "Ann.lgn"},
-        {"Ann Lee", "Ann Lee.lgn"},
+        {"", "teacher.lgn"},    {"   ", "teacher.lgn"},     {"teacher", "teacher.lgn"},
+        {"  Ann  ", "Ann.lgn"}, {"Ann Lee", "Ann Lee.lgn"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(studentOptionsFileName(QString::fromUtf8(c.student)), QString::fromUtf8(c.file)) << c.student;

@@ -1,4 +1,4 @@
-#include "app/TextFormat.h"
+#include "core/TextFormat.h"
 
 #include <gtest/gtest.h>
 
@@ -11,12 +11,8 @@ struct TextCase {
 
 TEST(TextFormat, EscapeAmpersandsDoublesEveryOne) {
     const TextCase cases[] = {
-        {"", ""},
-        {"Salt & pepper", "Salt && pepper"},
-        {"&&", "&&&&"},
-        {"&start", "&&start"},
-        {"end&", "end&&"},
-        {"no ampersand", "no ampersand"},
+        {"", ""},          {"Salt & pepper", "Salt && pepper"}, {"&&", "&&&&"}, {"&start", "&&start"},
+        {"end&", "end&&"}, {"no ampersand", "no ampersand"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(escapeAmpersands(QString::fromUtf8(c.in)), QString::fromUtf8(c.out)) << c.in;
@@ -44,8 +40,14 @@ TEST(TextFormat, NumbersCarrySignPositionAndTrailingBlank) {
         std::int64_t value;
         const char* text;
     } cases[] = {
-        {0, " 0 "}, {1, " 1 "}, {2, " 2 "}, {-1, "-1 "}, {32767, " 32767 "}, {-32768, "-32768 "},
-        {999999999, " 999999999 "}, {-2147483648LL, "-2147483648 "},
+        {0, " 0 "},
+        {1, " 1 "},
+        {2, " 2 "},
+        {-1, "-1 "},
+        {32767, " 32767 "},
+        {-32768, "-32768 "},
+        {999999999, " 999999999 "},
+        {-2147483648LL, "-2147483648 "},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(formatNumber(c.value), QByteArray(c.text)) << c.value;
@@ -58,11 +60,12 @@ TEST(TextFormat, RoundsHalvesToEven) {
     const struct {
         double in;
         std::int16_t out;
-    } cases[] = {
-        {0.5, 0},     {1.5, 2},     {2.5, 2},     {3.5, 4},       {-0.5, 0},        {-1.5, -2},
-        {-2.5, -2},   {0.49, 0},    {0.51, 1},    {2.4999, 2},    {-2.6, -3},       {7.0, 7},
-        {32767.4, 32767}, {40000.0, 32767}, {-40000.0, -32768},  // saturates instead of wrapping
-    };
+    } cases[] =
+        {
+            {0.5, 0},         {1.5, 2},         {2.5, 2},           {3.5, 4},    {-0.5, 0},  {-1.5, -2},
+            {-2.5, -2},       {0.49, 0},        {0.51, 1},          {2.4999, 2}, {-2.6, -3}, {7.0, 7},
+            {32767.4, 32767}, {40000.0, 32767}, {-40000.0, -32768},  // saturates instead of wrapping
+        };
     for (const auto& c : cases) {
         EXPECT_EQ(roundToInt16(c.in), c.out) << c.in;
     }

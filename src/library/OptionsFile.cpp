@@ -1,12 +1,13 @@
-#include "students/OptionsFile.h"
+#include "library/OptionsFile.h"
 
 #include "app/Globvars.h"
-#include "app/LineReader.h"
-#include "app/TextFormat.h"
+#include "core/LineReader.h"
+#include "core/TextFormat.h"
+#include "library/DefaultOptions.h"
 #include "library/PathHelpers.h"
 #include "platform/Services.h"
-#include "students/DefaultOptions.h"
 
+#include <QCoreApplication>
 #include <optional>
 #include <type_traits>
 
@@ -48,7 +49,8 @@ void forEachStoredValue(Record& o, Visit&& visit) {
 // The name must stay a file of AppFolder.
 Status checkStudentName(const QString& fileName) {
     if (fileName.contains(kPathSeparator) || fileName.contains(QChar(0)) || fileName.startsWith(u'.')) {
-        return Error{QStringLiteral("\"%1\" cannot be used as the name of an option file.").arg(fileName)};
+        return Error{QCoreApplication::translate("OptionsFile", "\"%1\" cannot be used as the name of an option file.")
+                         .arg(fileName)};
     }
     return {};
 }
@@ -84,8 +86,10 @@ Result<StudentOptionsRecord> parseStudentOptions(const QByteArray& bytes, Studen
         if (problem) return;
         using Field = std::remove_reference_t<decltype(field)>;
         auto value = [&reader] {
-            if constexpr (std::is_same_v<Field, std::int32_t>) return reader.readInt32();
-            else return reader.readInt16();
+            if constexpr (std::is_same_v<Field, std::int32_t>)
+                return reader.readInt32();
+            else
+                return reader.readInt16();
         }();
         if (value) {
             field = *value;
@@ -108,7 +112,7 @@ Status loadStudentOptions(const QString& studentName) {
     auto bytes = platform::files().readAll(*path);
     if (!bytes) return Error{bytes.error()};
     auto options = parseStudentOptions(*bytes, StudentOptions);
-    if (!options) return Error{fileName + QStringLiteral(", ") + options.error()};
+    if (!options) return Error{QCoreApplication::translate("OptionsFile", "%1, %2").arg(fileName, options.error())};
     StudentOptions = *options;
     return {};
 }

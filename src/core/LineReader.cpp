@@ -1,7 +1,8 @@
-#include "app/LineReader.h"
+#include "core/LineReader.h"
 
-#include "app/TextFormat.h"
+#include "core/TextFormat.h"
 
+#include <QCoreApplication>
 #include <limits>
 
 namespace {
@@ -20,9 +21,7 @@ LineReader::LineReader(QByteArray bytes) : bytes_(std::move(bytes)) {}
 
 bool LineReader::atEnd() const { return pos_ >= bytes_.size(); }
 
-bool LineReader::atLineEnd() const {
-    return atEnd() || bytes_[pos_] == '\r' || bytes_[pos_] == '\n';
-}
+bool LineReader::atLineEnd() const { return atEnd() || bytes_[pos_] == '\r' || bytes_[pos_] == '\n'; }
 
 // CR LF, a lone LF or a lone CR all end a line.
 void LineReader::consumeLineEnd() {
@@ -48,11 +47,11 @@ void LineReader::skipBlanks() {
 }
 
 Error LineReader::error(const QString& what) const {
-    return Error{QStringLiteral("line %1: %2").arg(line_).arg(what)};
+    return Error{QCoreApplication::translate("LineReader", "line %1: %2").arg(line_).arg(what)};
 }
 
 Result<QString> LineReader::readWhole() {
-    if (atEnd()) return error(QStringLiteral("the file ends here, a line is missing"));
+    if (atEnd()) return error(QCoreApplication::translate("LineReader", "the file ends here, a line is missing"));
     const qsizetype start = pos_;
     while (!atLineEnd()) ++pos_;
     const QByteArray raw = bytes_.mid(start, pos_ - start);
@@ -67,7 +66,7 @@ Status LineReader::skipLine() {
 }
 
 Result<QString> LineReader::readTextField() {
-    if (atEnd()) return error(QStringLiteral("the file ends here, a line is missing"));
+    if (atEnd()) return error(QCoreApplication::translate("LineReader", "the file ends here, a line is missing"));
     skipBlanks();
     QByteArray raw;
     if (!atEnd() && bytes_[pos_] == '"') {
@@ -97,8 +96,9 @@ Result<std::int64_t> LineReader::readNumber() {
     // keep it, so that whatever a text holds reads back as written.
     if (pos_ == 0 && bytes_.startsWith("\xEF\xBB\xBF")) pos_ = 3;
     skipBlanks();
-    if (atEnd()) return error(QStringLiteral("the file ends here, a number is missing"));
-    if (atLineEnd()) return error(QStringLiteral("the line is empty, a number belongs here"));
+    if (atEnd()) return error(QCoreApplication::translate("LineReader", "the file ends here, a number is missing"));
+    if (atLineEnd())
+        return error(QCoreApplication::translate("LineReader", "the line is empty, a number belongs here"));
     const qsizetype start = pos_;
     while (!atLineEnd() && !isBlank(bytes_[pos_]) && bytes_[pos_] != ',') ++pos_;
     const QByteArray token = bytes_.mid(start, pos_ - start);
@@ -113,10 +113,11 @@ Result<std::int64_t> LineReader::readNumber() {
     bool fits = false;
     const qlonglong value = valid ? token.toLongLong(&fits, 10) : 0;
     if (!valid) {
-        return error(QStringLiteral("'%1' is not a number").arg(shortened(decodeText(token))));
+        return error(
+            QCoreApplication::translate("LineReader", "'%1' is not a number").arg(shortened(decodeText(token))));
     }
     if (!fits) {
-        return error(QStringLiteral("%1 is too large").arg(shortened(decodeText(token))));
+        return error(QCoreApplication::translate("LineReader", "%1 is too large").arg(shortened(decodeText(token))));
     }
     skipBlanks();
     if (!atEnd() && bytes_[pos_] == ',') {
@@ -132,7 +133,8 @@ Result<std::int16_t> LineReader::readInt16() {
     auto n = readNumber();
     if (!n) return Error{n.error()};
     if (*n < std::numeric_limits<std::int16_t>::min() || *n > std::numeric_limits<std::int16_t>::max()) {
-        return Error{QStringLiteral("line %1: %2 does not fit (-32768 to 32767)").arg(line).arg(*n)};
+        return Error{
+            QCoreApplication::translate("LineReader", "line %1: %2 does not fit (-32768 to 32767)").arg(line).arg(*n)};
     }
     return static_cast<std::int16_t>(*n);
 }
@@ -142,7 +144,9 @@ Result<std::int32_t> LineReader::readInt32() {
     auto n = readNumber();
     if (!n) return Error{n.error()};
     if (*n < std::numeric_limits<std::int32_t>::min() || *n > std::numeric_limits<std::int32_t>::max()) {
-        return Error{QStringLiteral("line %1: %2 does not fit (-2147483648 to 2147483647)").arg(line).arg(*n)};
+        return Error{QCoreApplication::translate("LineReader", "line %1: %2 does not fit (-2147483648 to 2147483647)")
+                         .arg(line)
+                         .arg(*n)};
     }
     return static_cast<std::int32_t>(*n);
 }

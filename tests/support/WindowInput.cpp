@@ -1,0 +1,26 @@
+#include "WindowInput.h"
+
+#include <QApplication>
+#include <QWindow>
+
+#include <qpa/qwindowsysteminterface.h>
+
+void queueClick(QWidget* widget) {
+    QWidget* top = widget->window();
+    QWindow* window = top->windowHandle();
+    if (window == nullptr) return;
+    const QPointF local = widget->mapTo(top, QPointF(widget->rect().center()));
+    const QPointF global = top->mapToGlobal(local);
+    using Queue = QWindowSystemInterface::AsynchronousDelivery;
+    QWindowSystemInterface::handleMouseEvent<Queue>(window, local, global, Qt::LeftButton, Qt::LeftButton,
+                                                    QEvent::MouseButtonPress);
+    QWindowSystemInterface::handleMouseEvent<Queue>(window, local, global, Qt::NoButton, Qt::LeftButton,
+                                                    QEvent::MouseButtonRelease);
+}
+
+WindowWithButton::WindowWithButton() : button(new QPushButton(QStringLiteral("Button"), &window)) {
+    window.resize(400, 300);
+    button->setGeometry(20, 20, 120, 60);
+    window.show();
+    QApplication::processEvents();
+}
