@@ -1,7 +1,25 @@
-# A subsystem library made of every .cpp file in its folder; new files join it without an edit.
+# A library of one folder.
+#   stepwick_library(name LINKS ...)                every .cpp (and .h) of the folder
+#   stepwick_library(name EXCLUDE Stem ... LINKS ...) the same without the files of those stems
+#   stepwick_library(name FILES Stem ... LINKS ...)  only Stem.cpp and Stem.h of those stems
+# New files join the first two forms without an edit. LINKS names exactly what the files include.
 function(stepwick_library name)
-  cmake_parse_arguments(ARG "" "" "LINKS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp" "${CMAKE_CURRENT_SOURCE_DIR}/*.h")
+  cmake_parse_arguments(ARG "" "" "LINKS;EXCLUDE;FILES" ${ARGN})
+  if(ARG_FILES)
+    set(sources "")
+    foreach(stem ${ARG_FILES})
+      foreach(ext cpp h)
+        if(EXISTS "${CMAKE_CURRENT_SOURCE_DIR}/${stem}.${ext}")
+          list(APPEND sources "${CMAKE_CURRENT_SOURCE_DIR}/${stem}.${ext}")
+        endif()
+      endforeach()
+    endforeach()
+  else()
+    file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp" "${CMAKE_CURRENT_SOURCE_DIR}/*.h")
+    foreach(stem ${ARG_EXCLUDE})
+      list(REMOVE_ITEM sources "${CMAKE_CURRENT_SOURCE_DIR}/${stem}.cpp" "${CMAKE_CURRENT_SOURCE_DIR}/${stem}.h")
+    endforeach()
+  endif()
   set(cpp_sources ${sources})
   list(FILTER cpp_sources INCLUDE REGEX "\\.cpp$")
   if(NOT cpp_sources)

@@ -6,7 +6,7 @@
 // line they read the same way. The fuzz targets abort on a non-empty answer; an ordinary test
 // replays the seed corpus through the same functions.
 
-#include "app/TextFormat.h"
+#include "core/TextFormat.h"
 #include "library/Categories.h"
 #include "library/PathHelpers.h"
 #include "library/PictureFile.h"

@@ -2,7 +2,7 @@
 
 // The option file reader as a fuzz entry point; see LibraryEntries.h.
 
-#include "students/OptionsFile.h"
+#include "library/OptionsFile.h"
 
 inline QString fuzzStudentOptions(const QByteArray& bytes) {
     auto options = parseStudentOptions(bytes);

@@ -1,5 +1,7 @@
 #include "app/AppFolderResolution.h"
 
+#include "core/ShippedFiles.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -8,7 +10,6 @@
 #include <QTemporaryFile>
 
 namespace {
-const QString kProgType = QStringLiteral("aobj_prog_type.cfg");
 
 QString appFolderArgument(const QStringList& args, bool* given, QString* problem) {
     *given = false;
@@ -69,7 +70,7 @@ Status copyMissingContent(const QString& content, const QString& target) {
 
 QString findDefaultContent(const QString& executableDir) {
     const QString candidate = QDir::cleanPath(executableDir + QStringLiteral("/../share/stepwick/content"));
-    return QFileInfo(candidate + QLatin1Char('/') + kProgType).isFile() ? candidate : QString();
+    return QFileInfo(candidate + QLatin1Char('/') + kProgramTypeFile).isFile() ? candidate : QString();
 }
 
 QString userDataFolder() {
@@ -88,7 +89,7 @@ Result<AppFolderChoice> resolveAppFolder(const AppFolderInputs& in) {
         return AppFolderChoice{QDir::cleanPath(folder), false};
     }
 
-    if (!in.executableDir.isEmpty() && QFileInfo(QDir(in.executableDir).filePath(kProgType)).isFile()) {
+    if (!in.executableDir.isEmpty() && QFileInfo(QDir(in.executableDir).filePath(kProgramTypeFile)).isFile()) {
         const QString folder = QDir::cleanPath(QFileInfo(in.executableDir).absoluteFilePath());
         if (Status s = checkUsableFolder(folder); !s) return Error{s.error()};
         return AppFolderChoice{folder, false};
@@ -101,7 +102,7 @@ Result<AppFolderChoice> resolveAppFolder(const AppFolderInputs& in) {
     if (!QDir().mkpath(folder)) return Error{QStringLiteral("The data folder %1 cannot be made.").arg(folder)};
     if (Status s = checkUsableFolder(folder); !s) return Error{s.error()};
     bool filled = false;
-    if (!QFileInfo(QDir(folder).filePath(kProgType)).isFile()) {
+    if (!QFileInfo(QDir(folder).filePath(kProgramTypeFile)).isFile()) {
         if (in.defaultContent.isEmpty()) {
             return Error{QStringLiteral("The program's default content was not found, so %1 cannot be filled. "
                                         "Reinstall the program, or start it with --app-folder DIR.").arg(folder)};

@@ -25,4 +25,6 @@ void resetGlobvars() {
     BoxSlot.fill(0);
     PictureMoves = IncorrectMoves = CorrectMoves = 0;
     ExitRequested = ExitEarlyRequested = WaitingForSound = ScanRequested = SelectRequested = 0;
+    CategoryTable.fill(QString());
+    MultimediaInterpreter.reset();
 }

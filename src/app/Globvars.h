@@ -1,12 +1,16 @@
 #pragma once
 
-#include "students/StudentOptions.h"
+#include "core/StudentOptions.h"
+#include "core/TaskLimits.h"
 
 #include <QColor>
 #include <QString>
 
 #include <array>
 #include <cstdint>
+#include <memory>
+
+class MultimediaCommands;
 
 // The process-wide state that the windows share. One thread uses it; a window acts only while
 // it is the one in use, so nothing is locked.
@@ -35,7 +39,6 @@ inline std::int16_t ChosenTaskCount = 0;
 inline float ActivityStartTime = 0.0f;  // seconds since midnight
 
 // The task the activity has loaded; steps 1..StepCount, entry 0 unused.
-inline constexpr int kMaxSteps = 10;
 struct LoadedTask {
     std::int16_t StepCount = 0;
     QString TaskTitle;
@@ -64,5 +67,18 @@ inline std::int16_t WaitingForSound = 0;
 inline std::int16_t ScanRequested = 0;
 inline std::int16_t SelectRequested = 0;
 
-// Puts every shared value back to its start-of-program state (tests use it between cases).
+// The category list while it is sorted: entries 1..kMaxCategories; the first empty entry ends
+// it. Entry 0 unused.
+inline constexpr int kMaxCategories = 1000;
+inline std::array<QString, kMaxCategories + 1> CategoryTable{};
+
+// The multimedia command interpreter behind multimedia() (audio/MultimediaCommands.h), made on
+// its first use. It holds the devices the windows opened, which are Qt Multimedia objects, so it
+// must go before the application object does: resetGlobvars destroys it. (A shared_ptr only so
+// that this file need not know the type.)
+inline std::shared_ptr<MultimediaCommands> MultimediaInterpreter;
+
+// Puts every shared value back to its start-of-program state and destroys the multimedia
+// interpreter with every device it holds open. Tests call it between cases; main() calls it
+// before the application object goes. The window registry has its own reset (resetForms).
 void resetGlobvars();

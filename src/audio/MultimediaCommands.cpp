@@ -1,8 +1,10 @@
 #include "audio/MultimediaCommands.h"
 
+#include "app/Globvars.h"
 #include "audio/MediaPath.h"
 #include "platform/Services.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 // An open device: a wave file for playback or a recording, never both.
@@ -150,8 +152,10 @@ MciError MultimediaCommands::close(const QString& alias) {
 }
 
 MultimediaCommands& multimedia() {
-    static MultimediaCommands commands;
-    return commands;
+    // Its devices are Qt Multimedia objects: made only while the application object exists.
+    Q_ASSERT(QCoreApplication::instance() != nullptr);
+    if (!MultimediaInterpreter) MultimediaInterpreter = std::make_shared<MultimediaCommands>();
+    return *MultimediaInterpreter;
 }
 
 MciError mciSendString(const QString& command) { return multimedia().send(command); }

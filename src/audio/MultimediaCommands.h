@@ -59,7 +59,8 @@ private:
 };
 
 // The program's one multimedia interface: every window sends its commands here, so "close all"
-// closes whatever any of them opened.
+// closes whatever any of them opened. Made on first use (after the application object) and kept
+// in Globvars; resetGlobvars destroys it with its devices.
 MultimediaCommands& multimedia();
 
 // Sends a command to multimedia() and ignores any reply.

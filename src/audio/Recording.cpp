@@ -1,6 +1,6 @@
 #include "audio/Recording.h"
 
-#include "app/TextFormat.h"
+#include "core/TextFormat.h"
 #include "audio/MultimediaCommands.h"
 #include "platform/Services.h"
 

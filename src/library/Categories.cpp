@@ -1,12 +1,10 @@
 #include "library/Categories.h"
 
-#include "app/LineReader.h"
-#include "app/TextFormat.h"
+#include "core/LineReader.h"
+#include "core/TextFormat.h"
 #include "library/DataFiles.h"
 #include "library/PathHelpers.h"
 #include "platform/Services.h"
-
-#include <QComboBox>
 
 #include <utility>
 
@@ -104,12 +102,4 @@ Status saveCategory(const QString& category) {
     QByteArray data;
     for (const QString& line : after) data += textLine(line);
     return writeDataFile(kCategoryListFile, data);
-}
-
-Status loadCategoryList(QComboBox& box) {
-    box.clear();
-    auto lines = readCategoryList();
-    if (!lines) return Error{lines.error()};
-    box.addItems(*lines);
-    return {};
 }

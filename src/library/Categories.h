@@ -1,23 +1,16 @@
 #pragma once
 
-#include "platform/Result.h"
+#include "app/Globvars.h"
+#include "core/Result.h"
 
 #include <QString>
 #include <QStringList>
-
-#include <array>
-
-class QComboBox;
 
 // The category list "aobj_categories.txt": suggestions for the category boxes of the task and
 // picture editors, one per line, sorted by exact comparison (capitals before small letters),
 // no line twice, at most 1000 lines. Tasks and pictures keep their own category text.
 
 inline const QString kCategoryListFile = QStringLiteral("aobj_categories.txt");
-inline constexpr int kMaxCategories = 1000;
-
-// Entries 1..1000; the first empty entry ends the list. Entry 0 unused.
-inline std::array<QString, kMaxCategories + 1> CategoryTable{};
 
 // Adds text to CategoryTable in its sorted place unless it is there already, and returns the new
 // number of entries. The table comes out sorted by exact comparison without repeats. An empty
@@ -35,6 +28,3 @@ Result<QStringList> readCategoryList();
 // sorted place and the list written back (atomically) only if it changed. A list that cannot be
 // read, or that is full, is left as it is and the problem reported.
 Status saveCategory(const QString& category);
-
-// Fills box with the category list, in file order.
-Status loadCategoryList(QComboBox& box);

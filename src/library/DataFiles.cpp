@@ -1,5 +1,6 @@
 #include "library/DataFiles.h"
 
+#include "library/FileIds.h"
 #include "library/PathHelpers.h"
 #include "platform/Services.h"
 
@@ -39,6 +40,12 @@ Result<QByteArray> readDataFile(const QString& name) {
 Status writeDataFile(const QString& name, const QByteArray& data) {
     if (isNone(name)) return Error{QStringLiteral("No file name was given.")};
     return platform::files().writeAtomic(insertPath(name), data);
+}
+
+Status checkFileId(const QString& id, const QString& what) {
+    if (id.isEmpty()) return Error{QStringLiteral("%1 is empty and cannot be stored.").arg(what)};
+    if (!isFileId(id)) return Error{QStringLiteral("%1 \"%2\" is not a number and cannot be stored.").arg(what, id)};
+    return {};
 }
 
 Status checkStorable(const QString& value, LineUse readAs, const QString& what) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/LineReader.h"
-#include "platform/Result.h"
+#include "core/LineReader.h"
+#include "core/Result.h"
 
 #include <QByteArray>
 #include <QString>
@@ -39,6 +39,11 @@ auto readParsedFile(const QString& name, Parse parse) -> decltype(parse(QByteArr
     if (!record) return fileError(name, record.error());
     return record;
 }
+
+// An id goes into file names ("generated_task_" + id + ".tsk", "pic_" + id + ".wav"): it must
+// be one or more decimal digits. An empty id would be part of every file name. what names the
+// id in the message.
+Status checkFileId(const QString& id, const QString& what);
 
 // Replaces a data file given by its stored name or path with data, atomically.
 Status writeDataFile(const QString& name, const QByteArray& data);

@@ -1,7 +1,7 @@
 #include "library/LibraryChecks.h"
 
 #include "app/Globvars.h"
-#include "app/LineReader.h"
+#include "core/LineReader.h"
 #include "library/DataFiles.h"
 #include "library/FileIds.h"
 #include "library/PathHelpers.h"
@@ -15,26 +15,34 @@ QStringList filesWithExtension(const QString& extension) {
     return platform::files().list(AppFolder, QStringLiteral("*") + extension);
 }
 
-// True when some line of bytes after the first four equals name exactly.
-bool anyLaterLineIs(const QByteArray& bytes, const QString& name) {
+// A step name as the activity would open it, as a stored name: "p1.stp" and the path of p1.stp
+// in AppFolder are the same picture.
+bool namesPicture(const QString& stepName, const QString& storedPicture) {
+    return toStoredName(insertPath(stepName)) == storedPicture;
+}
+
+// True when some field of the lines of bytes after the first four names the picture.
+bool anyLaterFieldIs(const QByteArray& bytes, const QString& storedPicture) {
     LineReader reader(bytes);
     for (int line = 1; line <= 4; ++line) {
         if (!reader.skipLine()) return false;
     }
     while (!reader.atEnd()) {
-        auto line = reader.readWhole();
-        if (line && *line == name) return true;
+        auto field = reader.readTextField();
+        if (field && namesPicture(*field, storedPicture)) return true;
     }
     return false;
 }
 
-bool taskListsPicture(const QString& taskFile, const QString& pictureFile) {
+bool taskListsPicture(const QString& taskFile, const QString& storedPicture) {
     auto bytes = readDataFile(taskFile);
     if (!bytes) return true;
+    // The step lines read exactly as the activity reads them, so a picture counts as used
+    // whenever a task would load it.
     auto task = parseTask(*bytes, TaskReaders::useCheck);
-    if (!task) return anyLaterLineIs(*bytes, pictureFile);
+    if (!task) return anyLaterFieldIs(*bytes, storedPicture);
     for (int step = 1; step <= task->StepCount; ++step) {
-        if (task->StepFileName[step] == pictureFile) return true;
+        if (namesPicture(task->StepFileName[step], storedPicture)) return true;
     }
     return false;
 }
@@ -57,6 +65,7 @@ bool findDuplicateTask(const QString& ownFile, const QString& category, const QS
 
 bool isPictureInUse(const QString& pictureFile) {
     const QString stored = toStoredName(insertPath(pictureFile));
+    if (isNone(stored)) return false;
     for (const QString& name : taskFileNames()) {
         if (taskListsPicture(name, stored)) return true;
     }

@@ -1,7 +1,7 @@
 #include "library/PictureFile.h"
 
-#include "app/LineReader.h"
-#include "app/TextFormat.h"
+#include "core/LineReader.h"
+#include "core/TextFormat.h"
 #include "library/PathHelpers.h"
 
 namespace {
@@ -57,6 +57,7 @@ Result<QByteArray> formatPicture(const StepRecord& picture) {
         if (Status s = checkStorable(v.text, v.readAs, QString::fromLatin1(v.what)); !s) return Error{s.error()};
         out += textLine(v.text);
     }
+    if (Status s = checkFileId(picture.PictureId, QStringLiteral("The picture id")); !s) return Error{s.error()};
     return out;
 }
 

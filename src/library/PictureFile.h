@@ -1,7 +1,7 @@
 #pragma once
 
 #include "library/DataFiles.h"
-#include "platform/Result.h"
+#include "core/Result.h"
 
 #include <QByteArray>
 #include <QString>
@@ -63,8 +63,8 @@ Result<StepRecord> parsePicture(const QByteArray& bytes, const PictureReadPlan& 
 Result<StepRecord> readPictureFile(const QString& name, const PictureReadPlan& plan);
 
 // The bytes of a picture file, or why the record cannot be stored (a line break in a text, a
-// comma or leading quote in the narration name or the id). Empty optional values are written as
-// "None".
+// comma or leading quote in the narration name or the id, an id that is not a number). Empty
+// optional values are written as "None".
 Result<QByteArray> formatPicture(const StepRecord& picture);
 
 // Replaces the picture file of a stored name or path with the record, atomically.

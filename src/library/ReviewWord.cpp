@@ -1,7 +1,7 @@
 #include "library/ReviewWord.h"
 
-#include "app/LineReader.h"
-#include "app/TextFormat.h"
+#include "core/LineReader.h"
+#include "core/TextFormat.h"
 #include "library/DataFiles.h"
 
 Result<QString> parseReviewWord(const QByteArray& bytes) {

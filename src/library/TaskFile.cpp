@@ -1,7 +1,7 @@
 #include "library/TaskFile.h"
 
-#include "app/LineReader.h"
-#include "app/TextFormat.h"
+#include "core/LineReader.h"
+#include "core/TextFormat.h"
 #include "library/PathHelpers.h"
 
 namespace {
@@ -74,6 +74,7 @@ Result<QByteArray> formatTask(const TaskRecord& task) {
                 QStringLiteral("The picture file of step %1").arg(step));
     }
     if (s) s = add(task.TaskId, LineUse::Field, QStringLiteral("The task id"));
+    if (s) s = checkFileId(task.TaskId, QStringLiteral("The task id"));
     if (s) s = add(noneIfEmpty(task.TaskIntroFile), LineUse::Field, QStringLiteral("The introduction file name"));
     if (!s) return Error{s.error()};
     return out;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/Globvars.h"
+#include "core/TaskLimits.h"
 #include "library/DataFiles.h"
-#include "platform/Result.h"
+#include "core/Result.h"
 
 #include <QByteArray>
 #include <QString>
@@ -18,8 +18,6 @@
 //   5..N+4   StepFileName[1..N] (bare picture file names; "None" for an empty slot)
 //   N+5      TaskId (decimal digits)
 //   N+6      TaskIntroFile ("intro_" + TaskId + ".wav" or "None")
-inline constexpr int kMinStepCount = 2;
-inline constexpr int kMaxStepCount = kMaxSteps;
 
 struct TaskRecord {
     std::int16_t StepCount = 0;
@@ -58,9 +56,9 @@ inline constexpr TaskReadPlan editor{LineUse::Whole, LineUse::Whole, LineUse::Wh
 // The duplicate check: count, title, category.
 inline constexpr TaskReadPlan duplicateCheck{LineUse::Whole, LineUse::Whole, LineUse::NotRead,
                                              LineUse::NotRead, LineUse::NotRead, LineUse::NotRead};
-// The picture use check: count and step names.
+// The picture use check: count and step names, the step names read as the activity reads them.
 inline constexpr TaskReadPlan useCheck{LineUse::Skip, LineUse::Skip, LineUse::Skip,
-                                       LineUse::Whole, LineUse::NotRead, LineUse::NotRead};
+                                       LineUse::Field, LineUse::NotRead, LineUse::NotRead};
 // Deleting a task: count and id.
 inline constexpr TaskReadPlan deletion{LineUse::Skip, LineUse::Skip, LineUse::Skip,
                                        LineUse::Skip, LineUse::Whole, LineUse::NotRead};
@@ -74,8 +72,8 @@ Result<TaskRecord> parseTask(const QByteArray& bytes, const TaskReadPlan& plan);
 Result<TaskRecord> readTaskFile(const QString& name, const TaskReadPlan& plan);
 
 // The bytes of a task file, or why the record cannot be stored (a step count outside 2 to 10, a
-// line break in a text, a comma or leading quote in a value read back as a field). Empty
-// optional values are written as "None".
+// line break in a text, a comma or leading quote in a value read back as a field, an id that is
+// not a number). Empty optional values are written as "None".
 Result<QByteArray> formatTask(const TaskRecord& task);
 
 // Replaces the task file of a stored name or path with the record, atomically.

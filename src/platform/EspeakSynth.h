@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "platform/Result.h"
+#include "core/Result.h"
 #include "platform/WavFile.h"
 
 // How the synthesizer speaks.

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/Result.h"
+#include "core/Result.h"
 
 // Sampled sound in memory, 16-bit, interleaved when there is more than one channel.
 struct PcmAudio {

@@ -4,6 +4,7 @@
 #include "app/Globvars.h"
 #include "app/PictureWidgets.h"
 #include "app/WindowSetup.h"
+#include "core/ShippedFiles.h"
 #include "platform/Services.h"
 #include "students/ProgramType.h"
 
@@ -104,11 +105,11 @@ void FormMain::Form_Activate() {
     if (Edition == 0) Edition = 1;
     if (Status s = loadEdition(); !s) platform::messages().ok(s.error());
     fillBackgroundColors();
-    const QString logo = Edition == 1 ? QStringLiteral("aobj_logo_kestrel.jpg") : QStringLiteral("aobj_logo_larkin.jpg");
+    const QString& logo = Edition == 1 ? kKestrelLogo : kLarkinLogo;
     ImageBanner->loadPicture(QDir(AppFolder).filePath(logo));
     PictureButton* const buttons[7] = {ImageEnter, ImageOptions, ImageQuit, ImageButTask, PicButStudent, ImageUserGuide, ImageCredits};
     for (int i = 0; i < 7; ++i) {
-        buttons[i]->loadPicture(QDir(AppFolder).filePath(QString::fromLatin1(kMenuPictures[i])));
+        buttons[i]->loadPicture(QDir(AppFolder).filePath(kMenuPictures[i]));
     }
     centreFrame(FrameMain);
     FrameMain->show();
@@ -122,9 +123,9 @@ void FormMain::centreFrame(QWidget* frame) {
 void FormMain::ImageQuit_Click() { QApplication::quit(); }
 
 void FormMain::ImageUserGuide_Click() {
-    platform::shell().open(QDir(AppFolder).filePath(QStringLiteral("aobj_user_guide.htm")));
+    platform::shell().open(QDir(AppFolder).filePath(kUserGuideFile));
 }
 
 void FormMain::ImageCredits_Click() {
-    platform::shell().open(QDir(AppFolder).filePath(QStringLiteral("aobj_credits.htm")));
+    platform::shell().open(QDir(AppFolder).filePath(kCreditsFile));
 }

@@ -15,12 +15,6 @@ class FormMain : public QWidget {
 public:
     explicit FormMain(QWidget* parent = nullptr);
 
-    // The pictures of the seven menu buttons, in AppFolder.
-    static constexpr const char* kMenuPictures[7] = {
-        "aobj_menu_start.jpg",     "aobj_menu_options.jpg",    "aobj_menu_quit.jpg",
-        "aobj_menu_task_maker.jpg", "aobj_menu_student.jpg",   "aobj_menu_user_guide.jpg",
-        "aobj_menu_credits.jpg"};
-
     QFrame* FrameMain = nullptr;
     PictureBox* ImageBanner = nullptr;
     PictureButton* ImageEnter = nullptr;

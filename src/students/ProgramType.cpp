@@ -1,7 +1,8 @@
 #include "students/ProgramType.h"
 
 #include "app/Globvars.h"
-#include "app/LineReader.h"
+#include "core/LineReader.h"
+#include "core/ShippedFiles.h"
 #include "platform/Services.h"
 
 #include <QDir>
@@ -12,7 +13,7 @@ Result<std::int16_t> parseProgramType(const QByteArray& bytes) {
 }
 
 Status loadEdition() {
-    const QString path = QDir(AppFolder).filePath(QStringLiteral("aobj_prog_type.cfg"));
+    const QString path = QDir(AppFolder).filePath(kProgramTypeFile);
     const auto bytes = platform::files().readAll(path);
     if (!bytes) return Error{bytes.error()};
     const auto edition = parseProgramType(*bytes);

@@ -12,8 +12,8 @@
 #include "app/Globvars.h"
 #include "library/Categories.h"
 #include "library/ReviewWord.h"
-#include "students/FormMain.h"
-#include "students/OptionsFile.h"
+#include "core/ShippedFiles.h"
+#include "library/OptionsFile.h"
 
 namespace {
 
@@ -94,7 +94,7 @@ TEST(ProgramPictures, EveryPictureDecodesInItsFormatAtItsSize) {
 }
 
 TEST(ProgramPictures, MainMenuButtonsAreTheOnesTheMainWindowLoads) {
-    for (const char* name : FormMain::kMenuPictures) expectPicture(QString::fromUtf8(name), 120, 100);
+    for (const QString& name : kMenuPictures) expectPicture(name, 120, 100);
 }
 
 // The pointers stand over the student's background colour: their corners must let it show

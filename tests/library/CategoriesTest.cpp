@@ -1,4 +1,5 @@
 #include "library/Categories.h"
+#include "library/CategoryBox.h"
 
 #include "TestPlatform.h"
 

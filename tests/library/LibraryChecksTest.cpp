@@ -78,6 +78,38 @@ TEST(LibraryChecks, APictureListedByAnyTaskIsInUse) {
     }
 }
 
+// The use check and the activity read the same step lines the same way: a picture counts as used
+// exactly when a task would load it.
+TEST(LibraryChecks, APictureIsInUseWhenTheActivityWouldLoadIt) {
+    TestPlatform platform;
+    const QString picture = QStringLiteral("p1.stp");
+    const struct {
+        const char* stepLine;  // the first of two step lines; the second is "other.stp"
+        bool loaded;
+    } cases[] = {
+        {"p1.stp", true},
+        {"p1.stp ", true},  // a blank left behind by a hand edit
+        {"  p1.stp\t", true},
+        {"\"p1.stp\"", true},
+        {"\"p1.stp\" (the toast)", true},
+        {"p1.stp,", true},
+        {"P1.stp", false},
+        {"p1.stp2", false},
+        {"x p1.stp", false},
+        {"None", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stepLine);
+        platform.writeFile(QStringLiteral("t.tsk"), QByteArray(" 2 \r\nT\r\nC\r\nNone\r\n") + c.stepLine +
+                                                        "\r\nother.stp\r\n111111111\r\nNone\r\n");
+        auto loaded = readTaskFile(QStringLiteral("t.tsk"), TaskReaders::activity);
+        ASSERT_TRUE(loaded.ok()) << loaded.error().toStdString();
+        const bool activityLoadsIt = loaded->StepFileName[1] == picture || loaded->StepFileName[2] == picture;
+        EXPECT_EQ(activityLoadsIt, c.loaded);
+        EXPECT_EQ(isPictureInUse(picture), c.loaded);
+    }
+}
+
 TEST(LibraryChecks, ADamagedTaskFileStillProtectsItsPictures) {
     TestPlatform platform;
     // A step count that cannot be read: its lines after the video line are still looked at.

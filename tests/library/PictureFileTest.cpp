@@ -97,6 +97,9 @@ TEST(PictureFile, EmptyOptionalValuesAreStoredAsNoneAndBadValuesRefused) {
         {"comma in the narration", [](StepRecord& p) { p.StepWaveFile = QStringLiteral("a,b.wav"); }},
         {"comma in the id", [](StepRecord& p) { p.PictureId = QStringLiteral("1,2"); }},
         {"quote before the id", [](StepRecord& p) { p.PictureId = QStringLiteral("\"12"); }},
+        {"empty id", [](StepRecord& p) { p.PictureId.clear(); }},
+        {"letters for the id", [](StepRecord& p) { p.PictureId = QStringLiteral("abc"); }},
+        {"None for the id", [](StepRecord& p) { p.PictureId = QStringLiteral("None"); }},
         {"line break in the description", [](StepRecord& p) { p.StepDescription = QStringLiteral("a\r\nb"); }},
     };
     for (const auto& c : cases) {

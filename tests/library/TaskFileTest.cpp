@@ -2,6 +2,7 @@
 
 #include "RecordPrinting.h"
 #include "TestPlatform.h"
+#include "app/Globvars.h"
 
 #include <QDir>
 
@@ -115,6 +116,11 @@ TEST(TaskFile, RecordsThatWouldNotReadBackAreRefusedAndTheOldFileStays) {
         {"blank before a step name", [](TaskRecord& t) { t.StepFileName[1] = QStringLiteral(" a.stp"); }, "blank"},
         {"blank after the id", [](TaskRecord& t) { t.TaskId = QStringLiteral("123 "); }, "blank"},
         {"comma in the id", [](TaskRecord& t) { t.TaskId = QStringLiteral("12,3"); }, "comma"},
+        // The id goes into file names; an empty one would be part of every name.
+        {"empty id", [](TaskRecord& t) { t.TaskId.clear(); }, "The task id is empty"},
+        {"letters for the id", [](TaskRecord& t) { t.TaskId = QStringLiteral("abc"); }, "\"abc\" is not a number"},
+        {"None for the id", [](TaskRecord& t) { t.TaskId = QStringLiteral("None"); }, "\"None\" is not a number"},
+        {"signed id", [](TaskRecord& t) { t.TaskId = QStringLiteral("-12"); }, "is not a number"},
         {"comma in the introduction", [](TaskRecord& t) { t.TaskIntroFile = QStringLiteral("a,b.wav"); }, "comma"},
         {"line break in the title", [](TaskRecord& t) { t.TaskTitle = QStringLiteral("one\ntwo"); }, "line break"},
         {"line break in the video", [](TaskRecord& t) { t.TaskVideoFile = QStringLiteral("a\r.mpg"); }, "line break"},

@@ -1,5 +1,6 @@
 #include "TestPlatform.h"
 
+#include "app/Forms.h"
 #include "app/Globvars.h"
 
 #include <QDir>
@@ -28,6 +29,7 @@ TestPlatform::TestPlatform() : previous_(platform::services()), previousDir_(QDi
 
 TestPlatform::~TestPlatform() {
     QDir::setCurrent(previousDir_);
+    resetForms();
     resetGlobvars();
     platform::installServices(previous_);
 }

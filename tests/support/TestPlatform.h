@@ -18,7 +18,8 @@
 
 // Installs a full set of doubles for one test and a fresh, empty AppFolder in a temporary
 // folder (also the working directory). Files are real; everything else is scripted.
-// On destruction the shared state is reset and the previous services come back.
+// On destruction the windows of the registry are destroyed, the shared state (the multimedia
+// interpreter with it) is reset and the previous services come back.
 class TestPlatform {
 public:
     TestPlatform();

@@ -5,7 +5,7 @@
 #include "ContentOutput.h"
 #include "Drawing.h"
 #include "Pictures.h"
-#include "students/FormMain.h"
+#include "core/ShippedFiles.h"
 
 using namespace drawing;
 
@@ -228,8 +228,7 @@ Status writeButtonPictures(ContentOutput& out) {
                                    "User Guide", "Credits"};
     for (int i = 0; i < 7; ++i) {
         const QString label = QString::fromUtf8(labels[i]);
-        const QString name = QString::fromUtf8(FormMain::kMenuPictures[i]);
-        if (Status s = out.writeJpeg(name, mainMenuButton(label)); !s) return s;
+        if (Status s = out.writeJpeg(kMenuPictures[i], mainMenuButton(label)); !s) return s;
     }
     return {};
 }

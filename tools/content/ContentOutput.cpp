@@ -6,7 +6,7 @@
 #include <QPainter>
 
 #include "GifWriter.h"
-#include "app/TextFormat.h"
+#include "core/TextFormat.h"
 #include "platform/Services.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "platform/Result.h"
+#include "core/Result.h"
 #include "platform/WavFile.h"
 
 // The folder the generator fills, and a note of every picture written, for the contact sheet.

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "platform/Result.h"
+#include "core/Result.h"
 
 class ContentOutput;
 

@@ -3,10 +3,11 @@
 #include "ContentOutput.h"
 #include "DemoLibrary.h"
 #include "app/Globvars.h"
-#include "app/TextFormat.h"
+#include "core/ShippedFiles.h"
+#include "core/TextFormat.h"
 #include "library/ReviewWord.h"
-#include "students/DefaultOptions.h"
-#include "students/OptionsFile.h"
+#include "library/DefaultOptions.h"
+#include "library/OptionsFile.h"
 
 namespace {
 
@@ -360,13 +361,13 @@ QString creditsHtml() {
 }
 
 Status writeDocuments(ContentOutput& out, int edition) {
-    if (Status s = out.writeBytes(QStringLiteral("aobj_prog_type.cfg"), numberLine(edition)); !s) return s;
+    if (Status s = out.writeBytes(kProgramTypeFile, numberLine(edition)); !s) return s;
     if (Status s = writeReviewWord(QStringLiteral("Review")); !s) return s;
     // The teacher's options come from the same defaults the program falls back on; their speed is
     // negative, so that the first start measures this computer.
     StudentOptions = defaultStudentOptions();
     if (StudentOptions.AnimationSpeed >= 0) StudentOptions.AnimationSpeed = -1;
     if (Status s = saveStudentOptions(QStringLiteral("teacher")); !s) return s;
-    if (Status s = out.writeBytes(QStringLiteral("aobj_user_guide.htm"), withCrLf(userGuideHtml())); !s) return s;
-    return out.writeBytes(QStringLiteral("aobj_credits.htm"), withCrLf(creditsHtml()));
+    if (Status s = out.writeBytes(kUserGuideFile, withCrLf(userGuideHtml())); !s) return s;
+    return out.writeBytes(kCreditsFile, withCrLf(creditsHtml()));
 }

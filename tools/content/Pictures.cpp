@@ -6,6 +6,7 @@
 
 #include "ContentOutput.h"
 #include "Drawing.h"
+#include "core/ShippedFiles.h"
 
 using namespace drawing;
 
@@ -197,7 +198,7 @@ Status writeProgramPictures(ContentOutput& out) {
         if (Status s = out.writeJpeg(QStringLiteral("aobj_seq%1.jpg").arg(n), boxCard(n)); !s) return s;
     }
     struct Still {
-        const char* name;
+        QString name;
         QImage image;
     };
     const Still stills[] = {
@@ -209,9 +210,9 @@ Status writeProgramPictures(ContentOutput& out) {
         {"aobj_arrow_pointing_down.jpg", pointingHand(QStringLiteral("👇"))},
         {"aobj_arrow_pointing_right.jpg", pointingHand(QStringLiteral("👉"))},
         {"aobj_check.jpg", checkMark()},
-        {"aobj_logo_kestrel.jpg",
+        {kKestrelLogo,
          logo(QStringLiteral("Kestrel edition"), QStringLiteral("🦅"), QColor(13, 71, 161), QColor(25, 118, 210))},
-        {"aobj_logo_larkin.jpg",
+        {kLarkinLogo,
          logo(QStringLiteral("Larkin edition"), QStringLiteral("🐦"), QColor(27, 94, 32), QColor(67, 160, 71))},
         {"aobj_calibrate.jpg", calibrationPicture()},
         {"aobj_missing_pic.jpg", missingPicture()},
@@ -219,7 +220,7 @@ Status writeProgramPictures(ContentOutput& out) {
         {"aobj_mic_jack.jpg", microphone(QStringLiteral("1/8 inch connector"), jackPlug)},
     };
     for (const Still& still : stills) {
-        if (Status s = out.writeJpeg(QString::fromUtf8(still.name), still.image); !s) return s;
+        if (Status s = out.writeJpeg(still.name, still.image); !s) return s;
     }
     if (Status s = out.writeGif(QStringLiteral("aobj_scan_pointer.gif"), scanPointer()); !s) return s;
     if (Status s = out.writeGif(QStringLiteral("aobj_green_arrow_down.gif"), greenArrow(true)); !s) return s;

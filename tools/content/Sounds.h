@@ -3,7 +3,7 @@
 #include <QString>
 #include <vector>
 
-#include "platform/Result.h"
+#include "core/Result.h"
 #include "platform/WavFile.h"
 
 class ContentOutput;

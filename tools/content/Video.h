@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/Result.h"
+#include "core/Result.h"
 
 class ContentOutput;
 

@@ -65,6 +65,9 @@ int main(int argc, char** argv) {
     registerForms();
     showForm(FormId::Main);
     const int code = QApplication::exec();
+    // The windows, then the shared state with the multimedia devices, then (leaving this scope)
+    // the real services: everything made of Qt objects goes while the application still exists.
     resetForms();
+    resetGlobvars();
     return code;
 }

@@ -1,5 +1,5 @@
-#include "students/DefaultOptions.h"
-#include "students/OptionsFile.h"
+#include "library/DefaultOptions.h"
+#include "library/OptionsFile.h"
 
 #include "FaultyFiles.h"
 #include "TestPlatform.h"

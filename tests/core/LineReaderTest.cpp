@@ -1,4 +1,4 @@
-#include "app/LineReader.h"
+#include "core/LineReader.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "students/OptionsFile.h"
+#include "library/OptionsFile.h"
 
 #include "app/Globvars.h"
-#include "app/LineReader.h"
-#include "app/TextFormat.h"
+#include "core/LineReader.h"
+#include "core/TextFormat.h"
 #include "library/PathHelpers.h"
 #include "platform/Services.h"
-#include "students/DefaultOptions.h"
+#include "library/DefaultOptions.h"
 
 #include <optional>
 #include <type_traits>

@@ -1,12 +1,12 @@
-#include "students/DefaultOptions.h"
-#include "students/OptionChoices.h"
-#include "students/OptionsFile.h"
+#include "library/DefaultOptions.h"
+#include "core/OptionChoices.h"
+#include "library/OptionsFile.h"
 
 #include "FaultyFiles.h"
 #include "TestPlatform.h"
 
 #include "app/Globvars.h"
-#include "app/TextFormat.h"
+#include "core/TextFormat.h"
 
 #include <QDir>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "students/StudentOptions.h"
+#include "core/StudentOptions.h"
 
 // The options a new installation starts with, chosen for a first lesson with a mouse or a touch
 // screen: direct selection, blue background, everything narrated, immediate feedback, never in

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Result.h"
-#include "students/StudentOptions.h"
+#include "core/Result.h"
+#include "core/StudentOptions.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "app/LineReader.h"
+#include "core/LineReader.h"
 
-#include "app/TextFormat.h"
+#include "core/TextFormat.h"
 
 #include <limits>
 

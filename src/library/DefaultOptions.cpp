@@ -1,4 +1,4 @@
-#include "students/DefaultOptions.h"
+#include "library/DefaultOptions.h"
 
 StudentOptionsRecord defaultStudentOptions() {
     StudentOptionsRecord o;
