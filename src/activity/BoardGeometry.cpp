@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <algorithm>
 
-#include "app/TextFormat.h"
+#include "core/TextFormat.h"
 
 namespace activity {
 

@@ -3,15 +3,16 @@
 #include <array>
 #include <cstdint>
 
-#include "students/OptionChoices.h"
-#include "students/StudentOptions.h"
+#include "core/OptionChoices.h"
+#include "core/StudentOptions.h"
+#include "core/TaskLimits.h"
 
 // The activity's decisions work on the plain values below, never on widgets or on the shared
 // state: the activity window copies SlotStep, BoxStep, BoxSlot and the counters in and out.
 namespace activity {
 
 // Slots and boxes are numbered 1..10 by screen position; entry 0 of every table is unused.
-inline constexpr int kMaxSlots = 10;
+inline constexpr int kMaxSlots = kMaxSteps;
 using SlotTable = std::array<std::int16_t, kMaxSlots + 1>;
 
 // The reading direction of the board (the option LayoutDirection).

@@ -1,6 +1,6 @@
 #include "activity/ContinueMenu.h"
 
-#include "app/TextFormat.h"
+#include "core/TextFormat.h"
 
 namespace activity {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/TextFormat.h"
+#include "core/TextFormat.h"
 #include "library/PathHelpers.h"
 
 namespace activity {

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/TextFormat.h"
+#include "core/TextFormat.h"
 
 namespace activity {
 

@@ -10,7 +10,6 @@
 using namespace activity;
 
 // The activity window copies its shared tables in and out of the board state as they are.
-static_assert(kMaxSlots == kMaxSteps);
 static_assert(std::is_same_v<std::remove_cvref_t<decltype(SlotStep)>, SlotTable>);
 
 namespace {
