@@ -12,6 +12,15 @@ QImage readPicture(const QString& path) {
     return reader.read();
 }
 
+QImage readPictureAt(const QString& path, QSize size, QString* error) {
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    if (size.width() > 0 && size.height() > 0) reader.setScaledSize(size);
+    QImage image = reader.read();
+    if (image.isNull() && error != nullptr) *error = reader.errorString();
+    return image;
+}
+
 PictureBox::PictureBox(QWidget* parent, const QString& name) : QWidget(parent) {
     if (!name.isEmpty()) setObjectName(name);
     setAttribute(Qt::WA_OpaquePaintEvent);
