@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QTimer>
 
@@ -188,6 +189,16 @@ void FormAnimation::closeEvent(QCloseEvent* event) {
     // Closing the window while the activity runs is the activity's own way out; the loops end
     // and then the window hides itself.
     event->ignore();
+    leaveActivity();
+}
+
+void FormAnimation::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    // Hidden by someone else (the window being unloaded), the activity must not go on unseen.
+    if (activityRunning_ && !event->spontaneous()) leaveActivity();
+}
+
+void FormAnimation::leaveActivity() {
     switch (phase_) {
         case Phase::Run:
             PicExit_Click();
@@ -209,8 +220,7 @@ bool FormAnimation::event(QEvent* event) {
     // ends the activity, and the deletion follows when Form_Activate returns.
     if (event->type() == QEvent::DeferredDelete && activityRunning_) {
         deleteWhenDone_ = true;
-        QCloseEvent close;
-        closeEvent(&close);
+        leaveActivity();
         return true;
     }
     return QWidget::event(event);

@@ -182,6 +182,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -191,6 +192,8 @@ private:
     // Where the activity stands, for what a window close means at that moment.
     enum class Phase { Idle, BeforeRun, Run, Menu };
 
+    // What leaving the activity (closing or unloading the window) means where it stands.
+    void leaveActivity();
     // The board of a new run: empty, laid out, introduced.
     void startRun();
     void createBoardControls();

@@ -6,6 +6,7 @@
 
 #include "TestPlatform.h"
 
+#include "activity/ActivityWidgets.h"
 #include "activity/FormAnimation.h"
 #include "app/Forms.h"
 #include "app/Globvars.h"
@@ -73,6 +74,10 @@ struct ActivityWorld {
         }
         registerForm(FormId::Animation, [this] {
             auto* w = new TestAnimation;
+            // The test's screen is the fake one (1024 x 768), not the offscreen platform's, which
+            // a full-screen window would take.
+            w->setWindowState(Qt::WindowNoState);
+            w->setGeometry(p.screen.rect);
             animation = w;
             return w;
         });
