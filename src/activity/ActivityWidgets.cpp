@@ -3,7 +3,6 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
-
 #include <algorithm>
 
 namespace {
@@ -34,8 +33,10 @@ QString CaptionLabel::shownText() const {
     shown.reserve(caption_.size());
     for (qsizetype i = 0; i < caption_.size(); ++i) {
         // "&&" is one ampersand; a single "&" marks the next character and is not shown.
-        if (caption_[i] == u'&' && i + 1 < caption_.size()) ++i;
-        else if (caption_[i] == u'&') continue;
+        if (caption_[i] == u'&' && i + 1 < caption_.size())
+            ++i;
+        else if (caption_[i] == u'&')
+            continue;
         shown += caption_[i];
     }
     return shown;
@@ -73,17 +74,22 @@ void CaptionLabel::paintEvent(QPaintEvent*) {
     p.setFont(f);
     p.setPen(text_);
     const QRect room = rect().adjusted(2, 0, -2, 0);
-    p.drawText(room, kTextFlags, QFontMetrics(f).elidedText(caption_, Qt::ElideRight, room.width(), Qt::TextShowMnemonic));
+    p.drawText(room, kTextFlags,
+               QFontMetrics(f).elidedText(caption_, Qt::ElideRight, room.width(), Qt::TextShowMnemonic));
 }
 
-void CaptionLabel::mousePressEvent(QMouseEvent* event) { Q_EMIT mousePressed(event); }
+void CaptionLabel::mousePressEvent(QMouseEvent* event) {
+    Q_EMIT mousePressed(event);
+}
 
 void CaptionLabel::mouseReleaseEvent(QMouseEvent* event) {
     Q_EMIT mouseReleased(event);
     if (rect().contains(event->position().toPoint())) Q_EMIT clicked();
 }
 
-void CaptionLabel::mouseMoveEvent(QMouseEvent* event) { Q_EMIT mouseMoved(event); }
+void CaptionLabel::mouseMoveEvent(QMouseEvent* event) {
+    Q_EMIT mouseMoved(event);
+}
 
 ClickFrame::ClickFrame(QWidget* parent, const QString& name) : QFrame(parent) {
     setObjectName(name);

@@ -1,5 +1,11 @@
 #include "activity/FormAnimation.h"
 
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHideEvent>
+#include <QKeyEvent>
+#include <QTimer>
+
 #include "activity/ActivityFiles.h"
 #include "activity/ActivityWidgets.h"
 #include "activity/ScanOrder.h"
@@ -8,12 +14,6 @@
 #include "app/PictureWidgets.h"
 #include "app/WindowSetup.h"
 #include "library/PathHelpers.h"
-
-#include <QApplication>
-#include <QCloseEvent>
-#include <QHideEvent>
-#include <QKeyEvent>
-#include <QTimer>
 
 namespace {
 
@@ -59,7 +59,9 @@ FormAnimation::FormAnimation(QWidget* parent) : QWidget(parent) {
     qApp->installEventFilter(this);
 }
 
-FormAnimation::~FormAnimation() { qApp->removeEventFilter(this); }
+FormAnimation::~FormAnimation() {
+    qApp->removeEventFilter(this);
+}
 
 void FormAnimation::createBoardControls() {
     const activity::BoardDesign design;
@@ -136,7 +138,8 @@ void FormAnimation::loadButtonFaces() {
     PicPlayLesson->loadPicture(insertPath(activity::files::kReviewButton));
     // The video button reads by the edition: a video, or a story.
     const bool kestrel = Edition == 1;
-    PicPlayVideo->loadPicture(insertPath(kestrel ? activity::files::kPlayVideoButton : activity::files::kReadStoryButton));
+    PicPlayVideo->loadPicture(
+        insertPath(kestrel ? activity::files::kPlayVideoButton : activity::files::kReadStoryButton));
     PicPlayVideo->setText(kestrel ? tr("Play Video") : tr("Read Story"));
     PicPlayVideo->setAccessibleName(PicPlayVideo->text());
     PicPlayVideo->setToolTip(PicPlayVideo->text());
@@ -149,7 +152,8 @@ void FormAnimation::createMenu() {
     ImageContinueNext = new PictureButton(FrameContinue, QStringLiteral("ImageContinueNext"), tr("Next Task"));
     ImageContinueReplay =
         new PictureButton(FrameContinue, QStringLiteral("ImageContinueReplay"), tr("Same Task Again"));
-    ImageContinueTask = new PictureButton(FrameContinue, QStringLiteral("ImageContinueTask"), tr("Task Selection Menu"));
+    ImageContinueTask =
+        new PictureButton(FrameContinue, QStringLiteral("ImageContinueTask"), tr("Task Selection Menu"));
     ShapeContinueScan = new ScanShape(FrameContinue, QStringLiteral("ShapeContinueScan"));
     ShapeContinueScan->hide();
     FrameContinue->hide();
@@ -235,8 +239,10 @@ bool FormAnimation::eventFilter(QObject* watched, QEvent* event) {
     // A held key repeats as releases and presses; it counts once until it is really let go.
     if (!key->isAutoRepeat()) {
         const int code = activity::switchKeyCode(key->key());
-        if (type == QEvent::KeyPress) Form_KeyDown(code);
-        else Form_KeyUp(code);
+        if (type == QEvent::KeyPress)
+            Form_KeyDown(code);
+        else
+            Form_KeyUp(code);
     }
     return true;
 }
@@ -269,8 +275,12 @@ void FormAnimation::Form_KeyUp(int keyCode) {
 }
 
 // A mouse button on the window's background is a select switch while it is held down.
-void FormAnimation::Form_MouseDown() { SelectRequested = 1; }
-void FormAnimation::Form_MouseUp() { SelectRequested = 0; }
+void FormAnimation::Form_MouseDown() {
+    SelectRequested = 1;
+}
+void FormAnimation::Form_MouseUp() {
+    SelectRequested = 0;
+}
 
 activity::BoardState FormAnimation::board() const {
     activity::BoardState s;

@@ -1,19 +1,18 @@
 #pragma once
 
+#include <QImage>
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+
 #include "activity/ActivitySound.h"
 #include "activity/AngleTables.h"
 #include "activity/BoardGeometry.h"
 #include "activity/BoardState.h"
 #include "activity/Glide.h"
 #include "activity/Motion.h"
-
-#include <QHash>
-#include <QImage>
-#include <QString>
-#include <QWidget>
-
-#include <array>
-#include <cstdint>
+#include "activity/PictureCache.h"
 
 class CaptionLabel;
 class ClickFrame;
@@ -42,13 +41,13 @@ public:
     using ControlArray = std::array<T*, 11>;  // 0..10; index 0 is never shown
 
     // ---- Controls (each child's objectName is the name below, "PicBase3" for an array) ----
-    ControlArray<PictureBox> PicBase{};       // the picture of slot k: what moves
-    ControlArray<PictureBox> ImBase{};        // the step picture inside PicBase(k)
+    ControlArray<PictureBox> PicBase{};         // the picture of slot k: what moves
+    ControlArray<PictureBox> ImBase{};          // the step picture inside PicBase(k)
     ControlArray<CaptionLabel> LabShowTitle{};  // the picture's title inside PicBase(k)
-    ControlArray<PictureBox> PicSeq{};        // placement box b: a 7-pixel frame round its card
-    ControlArray<PictureBox> ImSeq{};         // the card of box b
-    ControlArray<PictureBox> PicSeparator{};  // holder of the arrow before box b (b >= 2)
-    ControlArray<PictureBox> ImSeparator{};   // the arrow
+    ControlArray<PictureBox> PicSeq{};          // placement box b: a 7-pixel frame round its card
+    ControlArray<PictureBox> ImSeq{};           // the card of box b
+    ControlArray<PictureBox> PicSeparator{};    // holder of the arrow before box b (b >= 2)
+    ControlArray<PictureBox> ImSeparator{};     // the arrow
     CaptionLabel* LabelTaskTitle = nullptr;
     CaptionLabel* LabGeneralInfo = nullptr;
     PictureButton* PicExit = nullptr;
@@ -177,6 +176,9 @@ public:
     // Showing the window starts the activity; a harness that drives the board itself turns
     // that off.
     void setStartsOnShow(bool starts) { startsOnShow_ = starts; }
+    // Pictures are kept decoded for the next layout; this forgets them (a benchmark of the
+    // first layout of a task).
+    void forgetDecodedPictures() { pictures_.clear(); }
     bool activityRunning() const { return activityRunning_; }
 
 protected:
@@ -205,9 +207,6 @@ private:
     void applyBoard();
     void applySlot(int k);
     void placeJumpStart(const activity::BoardState& beforeJumpStart);
-    // A picture decoded at `size`, from a small cache (the same task again needs no decoding);
-    // a null image when it cannot be read, with the reason in `error`.
-    QImage pictureAt(const QString& path, QSize size, QString* error);
     void loadImageAt(PictureBox* image, const QString& path, QSize size);
     // The picture of slot k ("0" for a file that has gone), or the missing-picture card.
     void loadStepPicture(int k, const QString& file, QSize size);
@@ -223,7 +222,7 @@ private:
     activity::BoardGeometry geometry_;
     activity::BoardOptions options_;
     QStringList undecodablePictures_;
-    QHash<QString, QImage> pictureCache_;
+    PictureCache pictures_;
     Phase phase_ = Phase::Idle;
     bool startsOnShow_ = true;
     bool activityRunning_ = false;

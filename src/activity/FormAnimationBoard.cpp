@@ -1,10 +1,9 @@
 // Loading a task and laying out its board. The rectangles come from activity::layOutBoard; this
 // file applies them to the controls and loads the pictures at the size they are shown.
 
-#include "activity/FormAnimation.h"
-
 #include "activity/ActivityFiles.h"
 #include "activity/ActivityWidgets.h"
+#include "activity/FormAnimation.h"
 #include "activity/Shuffle.h"
 #include "app/Globvars.h"
 #include "app/PictureWidgets.h"
@@ -14,15 +13,11 @@
 #include "library/TaskFile.h"
 #include "platform/Services.h"
 
-#include <QDateTime>
-#include <QFileInfo>
-
 namespace {
 
-// Decoded pictures kept for the next layout; a few tasks' worth.
-constexpr int kPictureCacheSize = 64;
-
-bool fileExists(const QString& path) { return !path.isEmpty() && platform::files().exists(path); }
+bool fileExists(const QString& path) {
+    return !path.isEmpty() && platform::files().exists(path);
+}
 
 QColor backgroundColor() {
     if (!BackgroundColors[1].isValid()) fillBackgroundColors();
@@ -97,7 +92,8 @@ void FormAnimation::resetBoard() {
     SelectRequested = 0;
     ScanRequested = 0;
 
-    const auto layout = static_cast<activity::BoardLayout>(knownChoice(StudentOptions.LayoutDirection, kLayoutDirectionChoices));
+    const auto layout =
+        static_cast<activity::BoardLayout>(knownChoice(StudentOptions.LayoutDirection, kLayoutDirectionChoices));
     const activity::BoardPictures pictures = activity::boardPictures(layout);
     PicScan->setPicture(readPicture(insertPath(pictures.marquee)));
     showOwnPicture(ImScanPointer, pictures.scanPointer);
@@ -108,7 +104,9 @@ void FormAnimation::resetBoard() {
     setPalette(pal);
 }
 
-void FormAnimation::enableClickSelect() { ClickSelectEnabled = 1; }
+void FormAnimation::enableClickSelect() {
+    ClickSelectEnabled = 1;
+}
 
 void FormAnimation::resetTaskCounters() {
     ActivityStartTime = platform::clock().timer();
@@ -150,6 +148,13 @@ void FormAnimation::layOutBoard() {
 
     storeBoard(s);
     undecodablePictures_.clear();
+    // The step pictures are decoded side by side before they are put on the board.
+    std::vector<std::pair<QString, QSize>> wanted;
+    for (int k = 1; k <= n; ++k) {
+        const activity::SlotRects& r = geometry_.slots[k];
+        if (r.pictureFile != QStringLiteral("0")) wanted.emplace_back(r.pictureFile, r.image.size());
+    }
+    pictures_.prefetch(wanted);
     applyBoard();
     placeJumpStart(s);
     show();
@@ -239,33 +244,20 @@ void FormAnimation::placeJumpStart(const activity::BoardState& beforeJumpStart) 
     storeBoard(s);
 }
 
-QImage FormAnimation::pictureAt(const QString& path, QSize size, QString* error) {
-    const QFileInfo info(path);
-    const QString key = path + u'|' + QString::number(size.width()) + u'x' + QString::number(size.height()) + u'|' +
-                        QString::number(info.size()) + u'|' +
-                        QString::number(info.lastModified().toMSecsSinceEpoch());
-    if (const auto cached = pictureCache_.constFind(key); cached != pictureCache_.constEnd()) return *cached;
-    QImage image = readPictureAt(path, size, error);
-    if (image.isNull()) return image;
-    if (pictureCache_.size() >= kPictureCacheSize) pictureCache_.clear();
-    pictureCache_.insert(key, image);
-    return image;
-}
-
 void FormAnimation::loadImageAt(PictureBox* image, const QString& path, QSize size) {
     QString why;
-    image->setPicture(pictureAt(path, size, &why));
+    image->setPicture(pictures_.at(path, size, &why));
 }
 
 void FormAnimation::loadStepPicture(int k, const QString& file, QSize size) {
     const QString card = insertPath(activity::files::kMissingPicture);
     QString why;
-    QImage picture = file == QStringLiteral("0") ? QImage() : pictureAt(file, size, &why);
+    QImage picture = file == QStringLiteral("0") ? QImage() : pictures_.at(file, size, &why);
     if (picture.isNull() && file != QStringLiteral("0")) {
         // A picture that is there but cannot be decoded shows the missing-picture card, and the
         // teacher learns which file it was.
         undecodablePictures_.append(tr("The picture %1 cannot be shown: %2").arg(file, why));
     }
-    if (picture.isNull()) picture = pictureAt(card, size, &why);
+    if (picture.isNull()) picture = pictures_.at(card, size, &why);
     ImBase[k]->setPicture(picture);
 }

@@ -1,11 +1,10 @@
 // Judging placements: the immediate answer to a wrong one, and the final check once every box
 // is filled.
 
-#include "activity/FormAnimation.h"
-
 #include "activity/ActivityFiles.h"
 #include "activity/ActivityWidgets.h"
 #include "activity/Checking.h"
+#include "activity/FormAnimation.h"
 #include "app/Globvars.h"
 #include "app/Killtime.h"
 #include "app/PictureWidgets.h"

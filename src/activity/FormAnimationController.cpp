@@ -1,10 +1,11 @@
 // The spine of the activity: the task queue, one task from loading to the menu, the runs of the
 // two kinds of access method, and the exit buttons.
 
-#include "activity/FormAnimation.h"
+#include <algorithm>
 
 #include "activity/ActivityFiles.h"
 #include "activity/ActivityWidgets.h"
+#include "activity/FormAnimation.h"
 #include "app/Forms.h"
 #include "app/Globvars.h"
 #include "app/PictureWidgets.h"
@@ -13,11 +14,11 @@
 #include "library/PathHelpers.h"
 #include "platform/Services.h"
 
-#include <algorithm>
-
 namespace {
 
-bool isPointerMethod(int method) { return method == 4 || method == 5; }
+bool isPointerMethod(int method) {
+    return method == 4 || method == 5;
+}
 
 }  // namespace
 

@@ -1,11 +1,12 @@
 // The menu after a solved task: next task, the same task again, or back to the task list. The
 // scanning methods move a highlight over the three choices (by the scan switch, or by time).
 
-#include "activity/FormAnimation.h"
+#include <array>
 
 #include "activity/ActivityFiles.h"
 #include "activity/ActivityWidgets.h"
 #include "activity/ContinueMenu.h"
+#include "activity/FormAnimation.h"
 #include "activity/ScanOrder.h"
 #include "app/Globvars.h"
 #include "app/PictureWidgets.h"
@@ -14,18 +15,20 @@
 #include "library/PathHelpers.h"
 #include "platform/Services.h"
 
-#include <array>
-
 namespace {
 
 // The highlight's design size in twips: it frames a choice with about 30 pixels to spare.
 const QSize kHighlightTwips(10005, 3195);
 
-bool scansTheMenu(int method) { return method == 1 || method == 3; }
+bool scansTheMenu(int method) {
+    return method == 1 || method == 3;
+}
 
 }  // namespace
 
-int FormAnimation::menuMethod() const { return knownChoice(StudentOptions.AccessMethod, kAccessMethodChoices); }
+int FormAnimation::menuMethod() const {
+    return knownChoice(StudentOptions.AccessMethod, kAccessMethodChoices);
+}
 
 int FormAnimation::askWhatNext() {
     phase_ = Phase::Menu;
@@ -118,16 +121,22 @@ void FormAnimation::FrameContinue_Click() {
 }
 
 void FormAnimation::ImageContinueNext_Click() {
-    if (scansTheMenu(menuMethod())) SelectRequested = 1;
-    else NextTaskClicked = 1;
+    if (scansTheMenu(menuMethod()))
+        SelectRequested = 1;
+    else
+        NextTaskClicked = 1;
 }
 
 void FormAnimation::ImageContinueReplay_Click() {
-    if (scansTheMenu(menuMethod())) SelectRequested = 1;
-    else SameTaskClicked = 1;
+    if (scansTheMenu(menuMethod()))
+        SelectRequested = 1;
+    else
+        SameTaskClicked = 1;
 }
 
 void FormAnimation::ImageContinueTask_Click() {
-    if (scansTheMenu(menuMethod())) SelectRequested = 1;
-    else TaskListClicked = 1;
+    if (scansTheMenu(menuMethod()))
+        SelectRequested = 1;
+    else
+        TaskListClicked = 1;
 }

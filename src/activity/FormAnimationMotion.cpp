@@ -1,15 +1,14 @@
 // How the program moves pictures: one pixel per step, a calibrated delay after each, events in
 // between, and exactly onto the target at the end.
 
-#include "activity/FormAnimation.h"
+#include <QCursor>
 
+#include "activity/FormAnimation.h"
+#include "activity/Placement.h"
 #include "app/Globvars.h"
 #include "app/Killtime.h"
 #include "app/PictureWidgets.h"
-#include "activity/Placement.h"
 #include "platform/Services.h"
-
-#include <QCursor>
 
 void FormAnimation::glide(QWidget* control, const activity::GlidePath& path, double delay) {
     activity::GlideWalk walk(path);

@@ -2,7 +2,6 @@
 // the student's background colour (no check mark, no stars, no song) and nothing is written.
 
 #include "activity/FormAnimation.h"
-
 #include "app/Globvars.h"
 #include "app/PictureWidgets.h"
 #include "platform/Services.h"

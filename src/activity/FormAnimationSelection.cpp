@@ -3,9 +3,8 @@
 // all the other parts of the activity need to run a task; the scanning highlight, the target
 // box and the three methods' own loops come with the access methods.
 
-#include "activity/FormAnimation.h"
-
 #include "activity/BoardState.h"
+#include "activity/FormAnimation.h"
 #include "app/Globvars.h"
 #include "platform/Services.h"
 

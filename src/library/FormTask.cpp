@@ -1,9 +1,9 @@
 #include "library/FormTask.h"
 
+#include <QListWidget>
+
 #include "app/ReturnToMain.h"
 #include "app/WindowSetup.h"
-
-#include <QListWidget>
 
 FormTask::FormTask(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("FormTask"));
@@ -22,7 +22,9 @@ void FormTask::ListTasks_Click(QListWidgetItem* /*item*/) {
     // The tick stays as the user's click set it; nothing else changes.
 }
 
-int FormTask::taskCount() const { return ListTasks->count(); }
+int FormTask::taskCount() const {
+    return ListTasks->count();
+}
 
 bool FormTask::isTaskTicked(int position) const {
     const QListWidgetItem* item = ListTasks->item(position);
@@ -37,4 +39,6 @@ void FormTask::setCurrentTask(int position) {
     if (position >= 0 && position < ListTasks->count()) ListTasks->setCurrentRow(position);
 }
 
-void FormTask::setListUpdating(bool updating) { ListUpdating = updating ? 1 : 0; }
+void FormTask::setListUpdating(bool updating) {
+    ListUpdating = updating ? 1 : 0;
+}

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "app/TaskQueueList.h"
-
 #include <QWidget>
-
 #include <cstdint>
+
+#include "app/TaskQueueList.h"
 
 class QListWidget;
 class QListWidgetItem;

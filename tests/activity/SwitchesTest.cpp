@@ -1,11 +1,10 @@
-#include "activity/AngleTables.h"
-#include "activity/Switches.h"
-
 #include <gtest/gtest.h>
 
 #include <Qt>
-
 #include <cmath>
+
+#include "activity/AngleTables.h"
+#include "activity/Switches.h"
 
 namespace {
 
@@ -13,8 +12,8 @@ TEST(Switches, SpaceScansAndBothEnterKeysSelect) {
     const struct {
         int key;
         int code;
-    } cases[] = {{Qt::Key_Space, 32}, {Qt::Key_Return, 13}, {Qt::Key_Enter, 13}, {Qt::Key_A, 0},
-                 {Qt::Key_Tab, 0},    {Qt::Key_Escape, 0}};
+    } cases[] = {{Qt::Key_Space, 32}, {Qt::Key_Return, 13}, {Qt::Key_Enter, 13},
+                 {Qt::Key_A, 0},      {Qt::Key_Tab, 0},     {Qt::Key_Escape, 0}};
     for (const auto& c : cases) EXPECT_EQ(activity::switchKeyCode(c.key), c.code) << c.key;
 }
 

@@ -1,8 +1,8 @@
-#include "app/TaskQueueList.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
+
+#include "app/TaskQueueList.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ TEST(TaskQueueList, TheFirstTaskStillTickedBecomesCurrent) {
         {{false, false, false, true, true}, 3},  // tasks 1 to 3 taken up
         {{false, false}, 0},                     // all taken up: the top of the list
         {{true, false, true}, 0},
-        {{}, -1},                                // an empty list is left alone
+        {{}, -1},  // an empty list is left alone
     };
     for (const auto& c : cases) {
         FakeList list;

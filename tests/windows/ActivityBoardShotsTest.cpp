@@ -2,15 +2,17 @@
 // 1024 x 768 in each reading direction. With STEPWICK_SHOTS_DIR set the pictures are saved there
 // to be looked at.
 
-#include "ActivityWorld.h"
-
 #include <gtest/gtest.h>
 
 #include <QDir>
 
+#include "ActivityWorld.h"
+
 namespace {
 
-QString contentFolder() { return QStringLiteral(STEPWICK_CONTENT_BUILD_DIR); }
+QString contentFolder() {
+    return QStringLiteral(STEPWICK_CONTENT_BUILD_DIR);
+}
 
 struct BoardShot {
     std::int16_t layout;
@@ -66,7 +68,8 @@ TEST_P(ActivityBoardShots, TheDefaultTaskBoardShowsEveryPictureAboveABox) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Layouts, ActivityBoardShots,
-                         ::testing::Values(BoardShot{1, 2, "board_left_to_right"}, BoardShot{2, 2, "board_top_to_bottom"},
+                         ::testing::Values(BoardShot{1, 2, "board_left_to_right"},
+                                           BoardShot{2, 2, "board_top_to_bottom"},
                                            BoardShot{3, 2, "board_right_to_left"},
                                            BoardShot{2, 4, "board_top_to_bottom_drag"}),
                          [](const ::testing::TestParamInfo<BoardShot>& info) { return std::string(info.param.name); });

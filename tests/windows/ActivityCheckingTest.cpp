@@ -1,11 +1,11 @@
 // Judging placements on the real window: the immediate answer to a wrong one, and the final
 // check with its pointing hand once every box is filled.
 
-#include "ActivityWorld.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
+
+#include "ActivityWorld.h"
 
 namespace {
 
@@ -67,9 +67,9 @@ TEST_P(ActivityCheckingLayouts, TwoWrongBoxesAreVisitedInReadingOrderAndTheirPic
 
     EXPECT_EQ(check(), 1);
 
-    EXPECT_EQ(world.said(), QStringList({QStringLiteral("aobj_how_did.wav"), QStringLiteral("aobj_this_doesnt_go_here.wav"),
-                                         QStringLiteral("aobj_this_doesnt_go_here.wav"),
-                                         QStringLiteral("aobj_keep_trying.wav")}));
+    EXPECT_EQ(world.said(),
+              QStringList({QStringLiteral("aobj_how_did.wav"), QStringLiteral("aobj_this_doesnt_go_here.wav"),
+                           QStringLiteral("aobj_this_doesnt_go_here.wav"), QStringLiteral("aobj_keep_trying.wav")}));
     // The hand stopped at the middle of each wrong box, the first in reading order first, and
     // had left the screen when it said "Keep trying".
     const bool vertical = layout == 2;

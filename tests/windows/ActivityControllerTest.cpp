@@ -1,15 +1,14 @@
 // The whole activity, started as the task selection window starts it (by showing the activity
 // window), with a scripted student: the task queue, the exits, the hand-back to the task list.
 
-#include "ActivityWorld.h"
-
 #include <gtest/gtest.h>
 
 #include <QPointer>
 #include <QTest>
-
 #include <functional>
 #include <vector>
+
+#include "ActivityWorld.h"
 
 namespace {
 
@@ -30,7 +29,7 @@ struct Student {
     bool menuAnswered = false;
     bool rewardSeen = false;
     bool menuSeen = false;
-    QStringList runs;                       // the task title of every run, in order
+    QStringList runs;                        // the task title of every run, in order
     std::vector<activity::SlotTable> deals;  // SlotStep of every run
     std::vector<int> movesAtRunStart;
 
@@ -349,8 +348,9 @@ TEST_F(ActivityController, APointerRunEndsWithTheRewardOnceEveryPictureIsRight) 
     TestAnimation* w = world.run();
     EXPECT_EQ(w->resultsRecorded, std::vector<int>{1});
     EXPECT_TRUE(student.rewardSeen);
-    EXPECT_EQ(world.said(), QStringList({QStringLiteral("aobj_how_did.wav"), QStringLiteral("aobj_silence_half_sec.wav"),
-                                         QStringLiteral("aobj_silence_1sec.wav")}));
+    EXPECT_EQ(world.said(),
+              QStringList({QStringLiteral("aobj_how_did.wav"), QStringLiteral("aobj_silence_half_sec.wav"),
+                           QStringLiteral("aobj_silence_1sec.wav")}));
     EXPECT_TRUE(activityOver());
 }
 

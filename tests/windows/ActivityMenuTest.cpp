@@ -1,13 +1,12 @@
 // The menu after a solved task, for the three ways the student answers it: the scan switch,
 // timed scanning, and a click.
 
-#include "ActivityWorld.h"
-
 #include <gtest/gtest.h>
 
 #include <QTest>
-
 #include <vector>
+
+#include "ActivityWorld.h"
 
 namespace {
 
@@ -73,9 +72,9 @@ TEST_F(ActivityMenu, TheScanSwitchMovesTheHighlightDownAndRoundAndAClickTakesThe
     EXPECT_EQ(highlights, std::vector<QPoint>({{176, 88}, {176, 274}, {176, 466}, {176, 82}}));
     EXPECT_EQ(result, 3);  // the highlighted "next task", not the clicked task list
     EXPECT_TRUE(exitHidden);
-    EXPECT_EQ(world.said(), QStringList({QStringLiteral("aobj_next_activity.wav"), QStringLiteral("aobj_same_activity.wav"),
-                                         QStringLiteral("aobj_activity_selection.wav"),
-                                         QStringLiteral("aobj_next_activity.wav")}));
+    EXPECT_EQ(world.said(),
+              QStringList({QStringLiteral("aobj_next_activity.wav"), QStringLiteral("aobj_same_activity.wav"),
+                           QStringLiteral("aobj_activity_selection.wav"), QStringLiteral("aobj_next_activity.wav")}));
 }
 
 TEST_F(ActivityMenu, TimedScanningMovesTheHighlightAfterTheIntervalAndSpaceDoesNotChoose) {

@@ -1,12 +1,12 @@
 // Pictures moved by the activity window itself: one pixel per step along the glide paths, into
 // the lowest empty box and back to their own slot, with the bookkeeping of the boxes.
 
-#include "ActivityWorld.h"
-
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <vector>
+
+#include "ActivityWorld.h"
 
 namespace {
 
@@ -60,7 +60,8 @@ TEST_F(ActivityMotion, APictureGoesIntoTheLowestEmptyBoxAndBackToItsOwnSlot) {
 
     // Chosen again, slot 2 goes home from wherever its box is; the box is hidden while it leaves.
     std::vector<bool> boxHidden;
-    const std::vector<QPoint> out = track(w->PicBase[2], [&] { w->moveSelectedPicture(2); }, w->PicSeq[1], &boxHidden);
+    const std::vector<QPoint> out = track(
+        w->PicBase[2], [&] { w->moveSelectedPicture(2); }, w->PicSeq[1], &boxHidden);
     EXPECT_EQ(w->PicBase[2]->pos(), home.home(2));
     EXPECT_EQ(w->PicBase[2]->pos(), QPoint(home.HomeLeft[2], home.HomeRowTop));
     EXPECT_TRUE(onePixelSteps(out));

@@ -4,8 +4,16 @@
 // temporary AppFolder, and an activity window whose parts still to come are test stand-ins
 // that record what was asked of them.
 
-#include "TestPlatform.h"
+#include <gtest/gtest.h>
 
+#include <QColor>
+#include <QCoreApplication>
+#include <QImage>
+#include <QListWidget>
+#include <functional>
+#include <vector>
+
+#include "TestPlatform.h"
 #include "activity/ActivityWidgets.h"
 #include "activity/FormAnimation.h"
 #include "app/Forms.h"
@@ -16,16 +24,6 @@
 #include "library/FormTask.h"
 #include "library/PictureFile.h"
 #include "library/TaskFile.h"
-
-#include <gtest/gtest.h>
-
-#include <QColor>
-#include <QCoreApplication>
-#include <QImage>
-#include <QListWidget>
-
-#include <functional>
-#include <vector>
 
 // The activity window with its later parts stood in for.
 class TestAnimation : public FormAnimation {
@@ -65,10 +63,10 @@ struct ActivityWorld {
         fillBackgroundColors();
         writeSilentWav(p.path(QStringLiteral("com_stop.wav")), 0.005);
         // Every prompt the activity says "plays" for a short while, so a test can see it.
-        for (const char* prompt : {"aobj_how_did.wav", "aobj_this_doesnt_go_here.wav", "aobj_doesnt_go_here.wav",
-                                   "aobj_keep_trying.wav", "aobj_next_activity.wav", "aobj_same_activity.wav",
-                                   "aobj_activity_selection.wav", "aobj_silence_half_sec.wav",
-                                   "aobj_silence_1sec.wav"}) {
+        for (const char* prompt :
+             {"aobj_how_did.wav", "aobj_this_doesnt_go_here.wav", "aobj_doesnt_go_here.wav", "aobj_keep_trying.wav",
+              "aobj_next_activity.wav", "aobj_same_activity.wav", "aobj_activity_selection.wav",
+              "aobj_silence_half_sec.wav", "aobj_silence_1sec.wav"}) {
             p.audio.durations[p.path(QString::fromLatin1(prompt))] = 0.05;
             p.audio.durations[QString::fromLatin1(prompt)] = 0.05;
         }
