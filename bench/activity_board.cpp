@@ -6,7 +6,6 @@
 //    2% of a core.
 
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
 
 #include <QApplication>
 #include <QDir>
@@ -15,6 +14,7 @@
 #include <QRandomGenerator>
 #include <QTimer>
 
+#include "CpuTime.h"
 #include "TestPlatform.h"
 #include "activity/FormAnimation.h"
 #include "app/Globvars.h"
@@ -25,13 +25,6 @@
 #include "platform/SystemClock.h"
 
 namespace {
-
-double cpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
 
 // A photograph-like picture: smooth colour with grain, which JPEG does not squeeze much (a
 // grain of 48 levels gives files of 5.7 MB, like a noisy phone photograph; 12 levels 2 MB).
@@ -123,7 +116,7 @@ public:
     void introduceTask() override {
         QTimer::singleShot(5000, this, [this] { PicExit_Click(); });
         wall.start();
-        cpuAtStart = cpuSeconds();
+        cpuAtStart = processCpuSeconds();
     }
 };
 
@@ -144,7 +137,7 @@ void BM_WaitingForTheStudentCpu(benchmark::State& state) {
         w.show();
         while (w.isVisible() || w.cpuAtStart == 0) pump.waitEvents();
         const double wall = w.wall.nsecsElapsed() / 1e9;
-        state.counters["cpu_percent"] = 100.0 * (cpuSeconds() - w.cpuAtStart) / wall;
+        state.counters["cpu_percent"] = 100.0 * (processCpuSeconds() - w.cpuAtStart) / wall;
         state.counters["wall_s"] = wall;
     }
 }

@@ -203,20 +203,11 @@ void FormAnimation::hideEvent(QHideEvent* event) {
 }
 
 void FormAnimation::leaveActivity() {
-    switch (phase_) {
-        case Phase::Run:
-            PicExit_Click();
-            break;
-        case Phase::BeforeRun:
-            PicExitEarly_Click();
-            break;
-        case Phase::Menu:
-            TaskListClicked = 1;
-            break;
-        case Phase::Idle:
-            ExitRequested = 1;
-            break;
-    }
+    // The queue ends after the task in hand; a run or a video in progress ends as its own exit
+    // button ends it (a run left so is recorded as not finished).
+    leaving_ = true;
+    if (phase_ == Phase::Run) PicExit_Click();
+    if (phase_ == Phase::BeforeRun) PicExitEarly_Click();
 }
 
 bool FormAnimation::event(QEvent* event) {

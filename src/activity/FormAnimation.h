@@ -192,7 +192,7 @@ protected:
 
 private:
     // Where the activity stands, for what a window close means at that moment.
-    enum class Phase { Idle, BeforeRun, Run, Menu };
+    enum class Phase { Loading, BeforeRun, Run, Reward, Menu };
 
     // What leaving the activity (closing or unloading the window) means where it stands.
     void leaveActivity();
@@ -223,7 +223,8 @@ private:
     activity::BoardOptions options_;
     QStringList undecodablePictures_;
     PictureCache pictures_;
-    Phase phase_ = Phase::Idle;
+    Phase phase_ = Phase::Loading;
+    bool leaving_ = false;  // the window is being closed or unloaded: the activity ends
     bool startsOnShow_ = true;
     bool activityRunning_ = false;
     bool deleteWhenDone_ = false;

@@ -25,6 +25,7 @@ bool isPointerMethod(int method) {
 void FormAnimation::Form_Activate() {
     if (activityRunning_) return;
     activityRunning_ = true;
+    leaving_ = false;
     setFocus();
     platform::clock().randomize();
     loadButtonFaces();
@@ -32,7 +33,7 @@ void FormAnimation::Form_Activate() {
     runTaskQueue();
 
     tidyTaskWindow();
-    phase_ = Phase::Idle;
+    phase_ = Phase::Loading;
     activityRunning_ = false;
     hide();
     showForm(FormId::Task);
@@ -46,7 +47,7 @@ void FormAnimation::runTaskQueue() {
         loadAndRunTask(ChosenTaskList[i]);
         untickTask(ChosenTaskIndex[i]);
         if (TaskInvalid == 1) break;
-        if (ExitRequested == 1 || ExitEarlyRequested == 1) break;
+        if (ExitRequested == 1 || ExitEarlyRequested == 1 || leaving_) break;
         const int choice = askWhatNext();
         if (choice == 1) break;
         // After the last task the next one is the first again: only the menu, an exit or an
@@ -59,8 +60,9 @@ void FormAnimation::runTaskQueue() {
 }
 
 void FormAnimation::loadAndRunTask(const QString& taskFile) {
+    phase_ = Phase::Loading;
     loadTask(taskFile);
-    if (TaskInvalid == 1) return;
+    if (TaskInvalid == 1 || leaving_) return;
     phase_ = Phase::BeforeRun;
     if (StudentOptions.VideoBeforeTask == 1) {
         playVideoBeforeTask();
@@ -107,6 +109,7 @@ void FormAnimation::runScanningTask() {
     ScanSlot = 1;
     if (!runSelectionLoop()) return;
 
+    phase_ = Phase::Reward;
     platform::pump().doEvents();
     // An exit that came while the last check ran has recorded the task as not finished already;
     // a reward now would record it a second time as finished.
@@ -129,6 +132,7 @@ void FormAnimation::runPointerTask() {
     while (ExitRequested != 1) {
         if (checkSequence() != 1) {
             if (ExitRequested == 1) break;  // as above: the exit has recorded the task
+            phase_ = Phase::Reward;
             sound.sequence_wave_start_sync(activity::files::kSilenceHalfSecond);
             showReward();
             if (ExitRequested == 1) break;

@@ -94,7 +94,9 @@ int FormAnimation::askWhatNext() {
     int result = 0;
     while (result == 0) {
         platform::pump().waitEvents();
-        if (NextTaskClicked == 1 || SameTaskClicked == 1 || TaskListClicked == 1) {
+        if (leaving_) {
+            result = 1;
+        } else if (NextTaskClicked == 1 || SameTaskClicked == 1 || TaskListClicked == 1) {
             result = NextTaskClicked == 1 ? 3 : (SameTaskClicked == 1 ? 2 : 1);
         } else if (method == 1) {
             if (ScanRequested == 1) {

@@ -74,4 +74,29 @@ INSTANTIATE_TEST_SUITE_P(Layouts, ActivityBoardShots,
                                            BoardShot{2, 4, "board_top_to_bottom_drag"}),
                          [](const ::testing::TestParamInfo<BoardShot>& info) { return std::string(info.param.name); });
 
+TEST(ActivityMenuShot, TheMenuShowsItsThreeChoicesAndTheHighlightFramesTheFirst) {
+    ActivityWorld world;
+    AppFolder = contentFolder();
+    QDir::setCurrent(AppFolder);
+    StudentOptions.AccessMethod = 1;
+    StudentOptions.BackgroundColor = 4;
+    TestAnimation* w = world.layOut(QStringLiteral("generated_task_310000004.tsk"));
+    QImage shot;
+    world.p.pump.script = [&](bool isWait) {
+        if (!isWait || !shot.isNull()) return;
+        shot = w->grab().toImage();
+        SelectRequested = 1;
+    };
+    EXPECT_EQ(w->askWhatNext(), 3);
+    ASSERT_FALSE(shot.isNull());
+    const QString folder = qEnvironmentVariable("STEPWICK_SHOTS_DIR");
+    if (!folder.isEmpty()) EXPECT_TRUE(shot.save(QDir(folder).filePath(QStringLiteral("menu_scanning.png"))));
+    // The highlight frames the first choice with room on every side.
+    const QRect choice = w->ImageContinueNext->geometry();
+    const QRect frame = QRect(QPoint(176, 88), w->ShapeContinueScan->size());
+    EXPECT_TRUE(frame.contains(choice));
+    EXPECT_EQ(shot.pixelColor(frame.left() + 2, frame.center().y()), QColor(255, 214, 0));
+    EXPECT_FALSE(w->ImageContinueNext->picture().isNull());
+}
+
 }  // namespace

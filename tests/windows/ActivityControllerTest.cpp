@@ -279,6 +279,19 @@ TEST_F(ActivityController, ClosingTheWindowDuringARunIsTheActivitysExit) {
     EXPECT_TRUE(activityOver());
 }
 
+TEST_F(ActivityController, ClosingTheWindowAtTheMenuEndsTheActivityWithoutAnotherRecord) {
+    world.queue({world.addTask(QStringLiteral("Apples"), 2)});
+    Student student(world);
+    student.answersMenu = false;
+    student.onPass = [](TestAnimation& w) {
+        if (!w.FrameContinue->isHidden()) w.close();
+    };
+    TestAnimation* w = world.run();
+    EXPECT_EQ(w->resultsRecorded, std::vector<int>{1});
+    EXPECT_TRUE(student.menuSeen);
+    EXPECT_TRUE(activityOver());
+}
+
 TEST_F(ActivityController, AWindowUnloadedDuringTheActivityGoesOnlyOnceItsLoopsHaveEnded) {
     world.queue({world.addTask(QStringLiteral("Apples"), 3)});
     Student student(world);
