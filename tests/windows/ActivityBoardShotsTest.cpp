@@ -90,7 +90,9 @@ TEST(ActivityMenuShot, TheMenuShowsItsThreeChoicesAndTheHighlightFramesTheFirst)
     EXPECT_EQ(w->askWhatNext(), 3);
     ASSERT_FALSE(shot.isNull());
     const QString folder = qEnvironmentVariable("STEPWICK_SHOTS_DIR");
-    if (!folder.isEmpty()) EXPECT_TRUE(shot.save(QDir(folder).filePath(QStringLiteral("menu_scanning.png"))));
+    if (!folder.isEmpty()) {
+        EXPECT_TRUE(shot.save(QDir(folder).filePath(QStringLiteral("menu_scanning.png"))));
+    }
     // The highlight frames the first choice with room on every side.
     const QRect choice = w->ImageContinueNext->geometry();
     const QRect frame = QRect(QPoint(176, 88), w->ShapeContinueScan->size());
