@@ -1,5 +1,7 @@
 #include "app/Forms.h"
 
+#include "app/TaskQueueList.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -52,3 +54,5 @@ void resetForms() {
         g_factories[i] = nullptr;
     }
 }
+
+TaskQueueList* taskQueueList() { return dynamic_cast<TaskQueueList*>(form(FormId::Task)); }

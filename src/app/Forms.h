@@ -3,6 +3,7 @@
 #include <functional>
 
 class QWidget;
+class TaskQueueList;
 
 // The program's seven windows. A window is made ("loaded") the first time it is asked for;
 // windows hand over by showing the next one and hiding or unloading the current one.
@@ -26,3 +27,7 @@ void unloadForm(FormId id);
 // Destroys every window at once and forgets the factories (tests, program end); never call it
 // from a window's own handler.
 void resetForms();
+
+// The task selection window's list as the activity uses it; null when that window cannot be
+// made or does not offer one.
+TaskQueueList* taskQueueList();

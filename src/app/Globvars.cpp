@@ -23,7 +23,7 @@ void resetGlobvars() {
     SlotStep.fill(0);
     BoxStep.fill(0);
     BoxSlot.fill(0);
-    PictureMoves = IncorrectMoves = CorrectMoves = 0;
+    PictureMoves = IncorrectMoves = CorrectMoves = TaskFinished = 0;
     ExitRequested = ExitEarlyRequested = WaitingForSound = ScanRequested = SelectRequested = 0;
     CategoryTable.fill(QString());
     MultimediaInterpreter.reset();

@@ -48,6 +48,8 @@ struct LoadedTask {
     std::array<QString, kMaxSteps + 1> StepPhonetic{};
     std::array<QString, kMaxSteps + 1> StepPictureFile{};
     std::array<QString, kMaxSteps + 1> StepWaveFile{};
+    // The narration the review lesson plays for each step, copied from StepWaveFile at loading.
+    std::array<QString, kMaxSteps + 1> StepLessonWaveFile{};
 };
 inline LoadedTask Task;
 
@@ -59,6 +61,8 @@ inline std::array<std::int16_t, kMaxSteps + 1> BoxSlot{};
 inline std::int16_t PictureMoves = 0;
 inline std::int16_t IncorrectMoves = 0;
 inline std::int16_t CorrectMoves = 0;
+// 1 once the task on the board was solved (the results read it); cleared for every task.
+inline std::int16_t TaskFinished = 0;
 
 // Activity flags (1 = set). Handlers set them; the waiting loops act on them.
 inline std::int16_t ExitRequested = 0;
