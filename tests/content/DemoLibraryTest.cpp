@@ -148,8 +148,10 @@ TEST_F(DemoLibrary, OneTaskHasAClipThatPlays) {
     const QByteArray head = file.read(12);
     EXPECT_TRUE(head.startsWith("RIFF") && head.endsWith("AVI "));
 
-    QMediaPlayer player;
+    // The sink outlives the player, and every handler runs on this thread through the loop (the
+    // sink may signal from the decoder's thread): nothing here is touched after it is gone.
     QVideoSink sink;
+    QMediaPlayer player;
     player.setVideoSink(&sink);
     QEventLoop loop;
     QSize frameSize;
@@ -157,22 +159,24 @@ TEST_F(DemoLibrary, OneTaskHasAClipThatPlays) {
     auto quitWhenSeen = [&] {
         if (!frameSize.isEmpty() && player.duration() > 0) loop.quit();
     };
-    QObject::connect(&sink, &QVideoSink::videoFrameChanged, [&](const QVideoFrame& frame) {
+    QObject::connect(&sink, &QVideoSink::videoFrameChanged, &loop, [&](const QVideoFrame& frame) {
         if (frame.isValid() && frameSize.isEmpty()) frameSize = frame.size();
         quitWhenSeen();
     });
-    QObject::connect(&player, &QMediaPlayer::durationChanged, quitWhenSeen);
+    QObject::connect(&player, &QMediaPlayer::durationChanged, &loop, quitWhenSeen);
     QObject::connect(&player, &QMediaPlayer::errorOccurred, &loop, &QEventLoop::quit);
     QTimer::singleShot(20000, &loop, &QEventLoop::quit);
     player.setSource(QUrl::fromLocalFile(clip));
     player.play();
     loop.exec();
+    player.stop();
+    QObject::disconnect(&sink, nullptr, &loop, nullptr);
     EXPECT_EQ(player.error(), QMediaPlayer::NoError) << player.errorString().toStdString();
     EXPECT_EQ(frameSize, QSize(640, 480));
     EXPECT_TRUE(player.hasVideo());
     EXPECT_TRUE(player.hasAudio());
     EXPECT_NEAR(player.duration(), 6000, 200);
-    player.stop();
+    player.setVideoSink(nullptr);
 }
 
 }  // namespace
