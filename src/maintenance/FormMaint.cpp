@@ -12,27 +12,12 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGridLayout>
-#include <QItemSelectionModel>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QVBoxLayout>
-
-namespace {
-
-// A list highlights the entry the keyboard moves to: tabbing into a list that has nothing
-// highlighted highlights the entry Qt makes current, so arrows and Enter go on from there.
-void highlightCurrentOnFocus(QListWidget* list) {
-    QObject::connect(list->selectionModel(), &QItemSelectionModel::currentChanged, list,
-                     [list](const QModelIndex& current) {
-                         if (current.isValid() && !list->selectionModel()->hasSelection())
-                             list->selectionModel()->select(current, QItemSelectionModel::ClearAndSelect);
-                     });
-}
-
-}  // namespace
 
 FormMaint::FormMaint(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("FormMaint"));
@@ -58,7 +43,6 @@ FormMaint::FormMaint(QWidget* parent) : QWidget(parent) {
     buildMenuFrame();
     buildTaskFrames();
     buildPictureFrames();
-    for (QListWidget* list : {ListTasks, ListPicStep, ListPics}) highlightCurrentOnFocus(list);
     connectTaskHandlers();
     connectPictureHandlers();
     setUpMediaControls();

@@ -75,7 +75,7 @@ void FormMaint::buildTaskStep2() {
     auto* left = new QVBoxLayout;
     const QString listCaption = tr("Pictures in the library");
     QLabel* listLabel = makeLabel(FrameMaint2, listCaption);
-    ListPicStep = new QListWidget(FrameMaint2);
+    ListPicStep = new LibraryList(FrameMaint2);
     ListPicStep->setObjectName(QStringLiteral("ListPicStep"));
     ListPicStep->setAccessibleName(listCaption);
     ListPicStep->setFixedWidth(300);

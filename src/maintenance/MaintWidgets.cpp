@@ -19,6 +19,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+void LibraryList::focusInEvent(QFocusEvent* event) {
+    QListWidget::focusInEvent(event);
+    if (!selectionModel()->hasSelection()) selectionModel()->clearCurrentIndex();
+}
+
 QString shownCaption(const QString& caption) {
     QString shown = caption;
     shown.replace(QStringLiteral("&&"), QStringLiteral("&"));
@@ -123,11 +128,11 @@ QComboBox* makeCategoryBox(QWidget* parent, const char* name) {
     return box;
 }
 
-QListWidget* addHeadedList(QVBoxLayout* layout, QWidget* parent, const char* name, const QString& heading,
+LibraryList* addHeadedList(QVBoxLayout* layout, QWidget* parent, const char* name, const QString& heading,
                            const QString& hint) {
     layout->addWidget(makeHeading(parent, heading));
     layout->addWidget(makeLabel(parent, hint));
-    auto* list = new QListWidget(parent);
+    auto* list = new LibraryList(parent);
     list->setObjectName(QString::fromLatin1(name));
     list->setAccessibleName(heading);
     list->setAccessibleDescription(hint);

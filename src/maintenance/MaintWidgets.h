@@ -2,6 +2,7 @@
 
 #include "core/Result.h"
 
+#include <QListWidget>
 #include <QSize>
 #include <QString>
 
@@ -14,13 +15,24 @@ class QFrame;
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 class QVBoxLayout;
 class QWidget;
 
 // The workshop's controls, made alike: every one carries its caption as its accessible name, and
 // buttons take Enter as well as Space.
+
+// A list of the library. An entry is highlighted only by the teacher: tabbing into the list marks
+// none (Qt would put its cursor on the first entry without highlighting it), and the first arrow
+// key highlights the first entry.
+class LibraryList : public QListWidget {
+    Q_OBJECT
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+};
 
 // The caption as it is shown: "&&" in a button's text shows as one "&".
 QString shownCaption(const QString& caption);
@@ -56,7 +68,7 @@ QLineEdit* makeTextBox(QWidget* parent, const char* name);
 QComboBox* makeCategoryBox(QWidget* parent, const char* name);
 
 // A frame's heading, its hint and, under them, the frame's list, named by the heading.
-QListWidget* addHeadedList(QVBoxLayout* layout, QWidget* parent, const char* name, const QString& heading,
+LibraryList* addHeadedList(QVBoxLayout* layout, QWidget* parent, const char* name, const QString& heading,
                            const QString& hint);
 
 // A recorder's start, stop and play controls in a row. The stop control lies on the start control

@@ -254,9 +254,11 @@ def add_picture(file_name, category, description, keyboard):
         check(focused_name() == "Enter a Picture Description: ie. Zippering the coat",
               "Tab goes from the category to the description")
         type_text(description)
+        shot("picture_wizard_step2.png")
         check(tab_to("Continue to Step 3"), "Tab reaches Continue to Step 3")
         press("Return")
         find("Save and Exit", pyatspi.ROLE_PUSH_BUTTON)
+        shot("picture_wizard_step3.png")
         check(tab_to("Save and Exit"), "Tab reaches Save and Exit")
         press("Return")
     else:
@@ -277,6 +279,7 @@ def make_task(description, category, pictures):
     type_text(description)
     press("Tab")
     type_text(category)
+    shot("task_wizard_step1.png")
     click_button("Continue to Step 2")
     library = find("Pictures in the library", pyatspi.ROLE_LIST)
     for step, picture in enumerate(pictures, start=1):
@@ -289,8 +292,10 @@ def make_task(description, category, pictures):
         no_message_box()
     shot("task_wizard_step2.png")
     click_button("Continue to Step 3")
+    shot("task_wizard_step3.png")
     click_button("Continue to Step 4")
     title = find(description, pyatspi.ROLE_LABEL, timeout=5)
+    shot("task_wizard_step4.png")
     check(title is not None, "step 4 names the task")
     click_button("Save Task & Exit")
     no_message_box()
@@ -351,6 +356,7 @@ def main():
         click(find("Task Maker", timeout=30))
         find("Task Maker Main Menu", pyatspi.ROLE_LABEL)
         check(True, "the Task Maker opens from the main menu")
+        shot("menu.png")
         check(not find_all("Start"), "the main menu is hidden")
         click_button("Add, Modify, or Delete a Picture")
         add_picture("wash_hands.JPG", "Hygiene", "Washing hands", keyboard=True)
