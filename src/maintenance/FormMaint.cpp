@@ -55,7 +55,9 @@ void FormMaint::buildMenuFrame() {
     auto* layout = new QVBoxLayout(FrameTaskMaker);
     layout->setContentsMargins(40, 30, 40, 30);
     layout->setSpacing(14);
-    layout->addWidget(makeHeading(FrameTaskMaker, tr("Task Maker Main Menu")), 0, Qt::AlignHCenter);
+    QLabel* heading = makeHeading(FrameTaskMaker, tr("Task Maker Main Menu"));
+    heading->setAlignment(Qt::AlignHCenter);
+    layout->addWidget(heading);
     CmdTMPics = makeButton(FrameTaskMaker, "CmdTMPics", tr("Add, Modify, or Delete a Picture"));
     CmdTMTasks = makeButton(FrameTaskMaker, "CmdTMTasks", tr("Add, Modify, Print, or Delete a Sequencing Task"));
     CmdOverlayWaves = makeButton(FrameTaskMaker, "CmdOverlayWaves", tr("Language Customization"));
