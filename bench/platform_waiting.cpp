@@ -233,14 +233,16 @@ void BM_RealPlayerTimes(benchmark::State& state) {
         state.counters["speech_this_is_a_test_s"] = secondsUntil([] { return !platform::speech().isSpeaking(); });
 
         auto clip = platform::mediaPlayers().create();
-        clip->load(second);
+        if (Status loaded = clip->load(second); !loaded) state.SkipWithError(qPrintable(loaded.error()));
         clip->play();
         state.counters["media_player_1s_clip_s"] =
             secondsUntil([&] { return clip->state() != MediaPlayer::State::Playing; });
 
         t.start();
         auto recorder = platform::audioDevices().openRecorder();
-        if (recorder && recorder->start()) recorder->save(p.folder.filePath(QStringLiteral("recorded.wav")));
+        // Without a microphone both fail at once; the figure is how long that takes.
+        if (recorder && recorder->start())
+            static_cast<void>(recorder->save(p.folder.filePath(QStringLiteral("recorded.wav"))));
         if (recorder) recorder->close();
         state.counters["recorder_start_and_save_s"] = secondsOf(t);
     }

@@ -8,8 +8,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QListView>
+#include <QPushButton>
 #include <QTest>
 #include <QTreeView>
 
@@ -64,8 +64,8 @@ TEST_F(Keyboard, EveryControlCarriesItsCaptionAsItsAccessibleName) {
         EXPECT_EQ(label->buddy()->accessibleName(), label->text().trimmed()) << label->text().toStdString();
     }
     for (QWidget* field : std::initializer_list<QWidget*>{w->TextTask, w->textTaskCategory, w->TextPicDesc,
-                                                           w->TextPhonetic, w->textCategory, w->ListTasks, w->ListPics,
-                                                           w->ListPicStep, w->Dir1, w->File1}) {
+                                                          w->TextPhonetic, w->textCategory, w->ListTasks, w->ListPics,
+                                                          w->ListPicStep, w->Dir1, w->File1}) {
         EXPECT_FALSE(field->accessibleName().isEmpty()) << field->objectName().toStdString();
     }
 }
@@ -80,7 +80,8 @@ TEST_F(Keyboard, TabFollowsTheReadingOrderOfEachFrame) {
     w->TextTask->setText(QStringLiteral("Task"));
     w->textTaskCategory->setEditText(QStringLiteral("Hygiene"));
     w->CmdNextTask2->click();
-    EXPECT_EQ(tabOrder(), QStringList({"ListPicStep", "CmdPastePic1", "CmdMaint4Back3", "CmdMaint2Next", "CmdTaskCancel"}));
+    EXPECT_EQ(tabOrder(),
+              QStringList({"ListPicStep", "CmdPastePic1", "CmdMaint4Back3", "CmdMaint2Next", "CmdTaskCancel"}));
     w->CmdMaint2Next->click();
     EXPECT_EQ(tabOrder(), QStringList({"Cmdtask2Back1", "Cmdtask2Next3", "CmdDefineVideoDone"}));
     w->Cmdtask2Next3->click();

@@ -146,10 +146,10 @@ TEST_F(PictureWizard, EachStepSaysWhatIsMissingBeforeItGoesOn) {
 
 TEST_F(PictureWizard, APictureSavedUnchangedKeepsItsNameIdNarrationAndEmptySpokenText) {
     image(QStringLiteral("coat.png"));
-    ASSERT_TRUE(writePicture(QStringLiteral("coat.stp"),
-                             pictureRecordOf(QStringLiteral("320000009"), QStringLiteral("Dressing"),
-                                             QStringLiteral("Zippering the coat"), QStringLiteral("coat.png"),
-                                             QStringLiteral("pic_320000009.wav"))));
+    ASSERT_TRUE(writePicture(
+        QStringLiteral("coat.stp"),
+        pictureRecordOf(QStringLiteral("320000009"), QStringLiteral("Dressing"), QStringLiteral("Zippering the coat"),
+                        QStringLiteral("coat.png"), QStringLiteral("pic_320000009.wav"))));
     p.writeFile(QStringLiteral("pic_320000009.wav"), "RIFF zipper");
     const QByteArray before = p.readFile(QStringLiteral("coat.stp"));
     open();
@@ -176,8 +176,9 @@ TEST_F(PictureWizard, APictureSavedUnchangedKeepsItsNameIdNarrationAndEmptySpoke
 }
 
 TEST_F(PictureWizard, APictureWhoseImageIsGoneMustBeGivenANewOne) {
-    ASSERT_TRUE(writePicture(QStringLiteral("lost.stp"), pictureRecordOf(QStringLiteral("5"), QStringLiteral("Home"),
-                                                                         QStringLiteral("Lost"), QStringLiteral("gone.png"))));
+    ASSERT_TRUE(
+        writePicture(QStringLiteral("lost.stp"), pictureRecordOf(QStringLiteral("5"), QStringLiteral("Home"),
+                                                                 QStringLiteral("Lost"), QStringLiteral("gone.png"))));
     open();
     changePicture(QStringLiteral("Home: Lost"));
     EXPECT_EQ(w->LabCurrentPicFile->text(), QStringLiteral("None"));
@@ -191,10 +192,10 @@ TEST_F(PictureWizard, APictureATaskUsesCannotBeDeletedAndNoLeavesItAlone) {
     task(QStringLiteral("222222222"), QStringLiteral("Task"), QStringLiteral("Hygiene"),
          {used, QStringLiteral("generated_pic_320000002.stp")});
     image(QStringLiteral("free.png"));
-    ASSERT_TRUE(writePicture(QStringLiteral("free.stp"),
-                             pictureRecordOf(QStringLiteral("320000003"), QStringLiteral("Hygiene"),
-                                             QStringLiteral("Free"), QStringLiteral("free.png"),
-                                             QStringLiteral("pic_320000003.wav"))));
+    ASSERT_TRUE(
+        writePicture(QStringLiteral("free.stp"),
+                     pictureRecordOf(QStringLiteral("320000003"), QStringLiteral("Hygiene"), QStringLiteral("Free"),
+                                     QStringLiteral("free.png"), QStringLiteral("pic_320000003.wav"))));
     p.writeFile(QStringLiteral("pic_320000003.wav"), "RIFF");
     open();
     w->CmdTMPics->click();
@@ -229,9 +230,8 @@ TEST_F(PictureWizard, DeletingAPictureNeverDeletesANarrationOutsideTheDataFolder
     wave.close();
     QDir(AppFolder).mkdir(QStringLiteral("sub"));
     p.writeFile(QStringLiteral("sub/up.wav"), "RIFF");
-    p.writeFile(QStringLiteral("hand.stp"), QStringLiteral("Home\r\nFull path\r\nNone\r\nx.png\r\n%1\r\n7\r\n")
-                                                .arg(outside)
-                                                .toUtf8());
+    p.writeFile(QStringLiteral("hand.stp"),
+                QStringLiteral("Home\r\nFull path\r\nNone\r\nx.png\r\n%1\r\n7\r\n").arg(outside).toUtf8());
     p.writeFile(QStringLiteral("up.stp"), "Home\r\nUp and down\r\nNone\r\nx.png\r\nsub/../sub/up.wav\r\n8\r\n");
     open();
     w->CmdTMPics->click();
@@ -246,10 +246,10 @@ TEST_F(PictureWizard, DeletingAPictureNeverDeletesANarrationOutsideTheDataFolder
 
 TEST_F(PictureWizard, OnlyTheNarrationStepsCancelRemovesTheTemporaryNarration) {
     image(QStringLiteral("coat.png"));
-    ASSERT_TRUE(writePicture(QStringLiteral("coat.stp"),
-                             pictureRecordOf(QStringLiteral("320000009"), QStringLiteral("Dressing"),
-                                             QStringLiteral("Coat"), QStringLiteral("coat.png"),
-                                             QStringLiteral("pic_320000009.wav"))));
+    ASSERT_TRUE(
+        writePicture(QStringLiteral("coat.stp"),
+                     pictureRecordOf(QStringLiteral("320000009"), QStringLiteral("Dressing"), QStringLiteral("Coat"),
+                                     QStringLiteral("coat.png"), QStringLiteral("pic_320000009.wav"))));
     p.writeFile(QStringLiteral("pic_320000009.wav"), "RIFF");
     const QByteArray before = p.readFile(QStringLiteral("coat.stp"));
     open();

@@ -75,8 +75,9 @@ TEST_F(TaskWizard, OpensOnItsMenuWithTheListsSortedAsTheTaskListShowsThem) {
     EXPECT_EQ(entries(w->ListTasks), QStringList({QStringLiteral("Hygiene==> Brushing teeth:  3 Steps"),
                                                   QStringLiteral("Hygiene==> Zebra:  2 Steps"),
                                                   QStringLiteral("Hygiene==> apple:  2 Steps")}));
-    EXPECT_EQ(w->TaskListFiles, QStringList({QStringLiteral("generated_task_222222222.tsk"),
-                                             QStringLiteral("zebra.tsk"), QStringLiteral("generated_task_444444444.tsk")}));
+    EXPECT_EQ(w->TaskListFiles,
+              QStringList({QStringLiteral("generated_task_222222222.tsk"), QStringLiteral("zebra.tsk"),
+                           QStringLiteral("generated_task_444444444.tsk")}));
     const QStringList pictures = {QStringLiteral("Hygiene: Brushing"), QStringLiteral("Hygiene: Rinsing"),
                                   QStringLiteral("Hygiene: Wetting the brush")};
     EXPECT_EQ(entries(w->ListPics), pictures);
@@ -165,9 +166,9 @@ TEST_F(TaskWizard, ANewTaskOfTwoPicturesIsCheckedSavedAndListed) {
 
     auto saved = readTaskFile(w->EditTaskFile, TaskReaders::editor);
     ASSERT_TRUE(saved.ok()) << saved.error().toStdString();
-    TaskRecord expected = taskRecordOf(w->EditTaskId, QStringLiteral("Rinsing only"), QStringLiteral("Hygiene"),
-                                       {QStringLiteral("generated_pic_320000003.stp"),
-                                        QStringLiteral("generated_pic_320000001.stp")});
+    TaskRecord expected =
+        taskRecordOf(w->EditTaskId, QStringLiteral("Rinsing only"), QStringLiteral("Hygiene"),
+                     {QStringLiteral("generated_pic_320000003.stp"), QStringLiteral("generated_pic_320000001.stp")});
     EXPECT_EQ(*saved, expected);
     EXPECT_TRUE(readCategoryList()->contains(QStringLiteral("Hygiene")));
     const int row = FormMaint::highlightedRow(w->ListTasks);
@@ -178,7 +179,8 @@ TEST_F(TaskWizard, ANewTaskOfTwoPicturesIsCheckedSavedAndListed) {
 TEST_F(TaskWizard, TenStepsFillEverySlotAndOnlyTheLastCanBeCleared) {
     QStringList names;
     for (int i = 1; i <= kMaxSteps; ++i) {
-        picture(QString::number(320000100 + i), QStringLiteral("Steps"), QStringLiteral("Step %1").arg(i, 2, 10, QChar(u'0')));
+        picture(QString::number(320000100 + i), QStringLiteral("Steps"),
+                QStringLiteral("Step %1").arg(i, 2, 10, QChar(u'0')));
     }
     open();
     startNewTask(QStringLiteral("Ten"), QStringLiteral("Steps"));
@@ -213,10 +215,10 @@ TEST_F(TaskWizard, APictureGoesIntoATaskOnceEvenThroughAnotherLibraryEntry) {
 
 TEST_F(TaskWizard, AChangedTaskSavedUnchangedKeepsItsNameIdAndIntroduction) {
     library();
-    TaskRecord named = taskRecordOf(QStringLiteral("555555555"), QStringLiteral("Morning"), QStringLiteral("Routine"),
-                                    {QStringLiteral("generated_pic_320000001.stp"),
-                                     QStringLiteral("generated_pic_320000002.stp")},
-                                    QStringLiteral("intro_555555555.wav"));
+    TaskRecord named =
+        taskRecordOf(QStringLiteral("555555555"), QStringLiteral("Morning"), QStringLiteral("Routine"),
+                     {QStringLiteral("generated_pic_320000001.stp"), QStringLiteral("generated_pic_320000002.stp")},
+                     QStringLiteral("intro_555555555.wav"));
     ASSERT_TRUE(writeTask(QStringLiteral("morning.tsk"), named));
     p.writeFile(QStringLiteral("intro_555555555.wav"), "RIFF the introduction");
     const QByteArray before = p.readFile(QStringLiteral("morning.tsk"));
@@ -318,16 +320,16 @@ TEST_F(TaskWizard, AnAmpersandInTheDescriptionShowsAsOneOnStep4) {
 TEST_F(TaskWizard, DeletingATaskTakesOnlyItsOwnFiles) {
     library();
     // Not named after its id; a picture's narration and picture file hold the same digits.
-    ASSERT_TRUE(writeTask(QStringLiteral("waking.tsk"),
-                          taskRecordOf(QStringLiteral("123456789"), QStringLiteral("Waking"), QStringLiteral("Morning"),
-                                       {QStringLiteral("generated_pic_320000001.stp"),
-                                        QStringLiteral("generated_pic_320000002.stp")},
-                                       QStringLiteral("intro_123456789.wav"))));
+    ASSERT_TRUE(writeTask(
+        QStringLiteral("waking.tsk"),
+        taskRecordOf(QStringLiteral("123456789"), QStringLiteral("Waking"), QStringLiteral("Morning"),
+                     {QStringLiteral("generated_pic_320000001.stp"), QStringLiteral("generated_pic_320000002.stp")},
+                     QStringLiteral("intro_123456789.wav"))));
     p.writeFile(QStringLiteral("intro_123456789.wav"), "RIFF");
-    ASSERT_TRUE(writePicture(QStringLiteral("generated_pic_1234567890.stp"),
-                             pictureRecordOf(QStringLiteral("1234567890"), QStringLiteral("Morning"),
-                                             QStringLiteral("Stretching"), QStringLiteral("320000001.png"),
-                                             QStringLiteral("pic_1234567890.wav"))));
+    ASSERT_TRUE(writePicture(
+        QStringLiteral("generated_pic_1234567890.stp"),
+        pictureRecordOf(QStringLiteral("1234567890"), QStringLiteral("Morning"), QStringLiteral("Stretching"),
+                        QStringLiteral("320000001.png"), QStringLiteral("pic_1234567890.wav"))));
     p.writeFile(QStringLiteral("pic_1234567890.wav"), "RIFF");
     p.writeFile(QStringLiteral("notes_123456789.txt"), "notes");
     open();
@@ -474,9 +476,9 @@ TEST_F(TaskWizard, VideoListClicksAreIgnoredFromTheStartOfATaskOrAPrintUntilStep
 
 TEST_F(TaskWizard, AVideoOfATaskIsShownAndCanBeRemoved) {
     library();
-    TaskRecord withClip = taskRecordOf(QStringLiteral("888888888"), QStringLiteral("Clip"), QStringLiteral("Video"),
-                                       {QStringLiteral("generated_pic_320000001.stp"),
-                                        QStringLiteral("generated_pic_320000002.stp")});
+    TaskRecord withClip =
+        taskRecordOf(QStringLiteral("888888888"), QStringLiteral("Clip"), QStringLiteral("Video"),
+                     {QStringLiteral("generated_pic_320000001.stp"), QStringLiteral("generated_pic_320000002.stp")});
     withClip.TaskVideoFile = QStringLiteral("brushing.mpg");
     ASSERT_TRUE(writeTask(QStringLiteral("clip.tsk"), withClip));
     open();

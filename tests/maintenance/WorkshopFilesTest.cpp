@@ -15,8 +15,8 @@
 namespace {
 
 StepRecord pictureOf(const QString& id, const QString& image, const QString& narration) {
-    return StepRecord{QStringLiteral("Hygiene"), QStringLiteral("Washing hands"), QStringLiteral("None"), image,
-                      narration, id};
+    return StepRecord{
+        QStringLiteral("Hygiene"), QStringLiteral("Washing hands"), QStringLiteral("None"), image, narration, id};
 }
 
 TaskRecord taskOf(const QString& id, const QStringList& steps, const QString& intro) {
@@ -35,10 +35,12 @@ TEST(WorkshopFiles, PictureEndingsAreComparedWithoutRegardToCase) {
     const struct {
         const char* name;
         bool picture;
-    } cases[] = {{"photo.jpg", true},      {"PHOTO.JPG", true},   {"scan.JpEg", true},       {"card.bmp", true},
-                 {"Card.BMP", true},       {"drawing.png", true}, {"moving.GIF", true},      {"notes.txt", false},
-                 {"photo.jpg.txt", false}, {".jpg", false},       {"jpg", false},            {"photo.", false},
-                 {"clip.avi", false},      {"", false},           {"two.dots.in.png", true}, {"photojpg", false}};
+    } cases[] = {{"photo.jpg", true},  {"PHOTO.JPG", true},  {"scan.JpEg", true},
+                 {"card.bmp", true},   {"Card.BMP", true},   {"drawing.png", true},
+                 {"moving.GIF", true}, {"notes.txt", false}, {"photo.jpg.txt", false},
+                 {".jpg", false},      {"jpg", false},       {"photo.", false},
+                 {"clip.avi", false},  {"", false},          {"two.dots.in.png", true},
+                 {"photojpg", false}};
     for (const auto& c : cases) EXPECT_EQ(isPictureFileName(QString::fromLatin1(c.name)), c.picture) << c.name;
     EXPECT_EQ(nameFiltersFor(pictureEndings()),
               QStringList({QStringLiteral("*.jpg"), QStringLiteral("*.jpeg"), QStringLiteral("*.bmp"),
@@ -51,9 +53,10 @@ TEST(WorkshopFiles, ALibraryPictureShowsItsImageOrTheMissingPicture) {
     const QString outside = QDir(elsewhere.path()).filePath(QStringLiteral("hands.png"));
     QImage(8, 8, QImage::Format_RGB32).save(outside);
     QImage(8, 8, QImage::Format_RGB32).save(p.path(QStringLiteral("teeth.png")));
-    ASSERT_TRUE(writePicture(QStringLiteral("bare.stp"), pictureOf(QStringLiteral("1"), QStringLiteral("teeth.png"),
-                                                                   QStringLiteral("None"))));
-    ASSERT_TRUE(writePicture(QStringLiteral("full.stp"), pictureOf(QStringLiteral("2"), outside, QStringLiteral("None"))));
+    ASSERT_TRUE(writePicture(QStringLiteral("bare.stp"),
+                             pictureOf(QStringLiteral("1"), QStringLiteral("teeth.png"), QStringLiteral("None"))));
+    ASSERT_TRUE(
+        writePicture(QStringLiteral("full.stp"), pictureOf(QStringLiteral("2"), outside, QStringLiteral("None"))));
     ASSERT_TRUE(writePicture(QStringLiteral("gone.stp"),
                              pictureOf(QStringLiteral("3"), QStringLiteral("gone.png"), QStringLiteral("None"))));
     p.writeFile(QStringLiteral("cut.stp"), "Hygiene\r\nWashing\r\n");
@@ -74,9 +77,9 @@ TEST(WorkshopFiles, ATaskOpenedForAChangeShowsItsPicturesVideoAndIntroduction) {
     ASSERT_TRUE(writePicture(QStringLiteral("b.stp"),
                              pictureOf(QStringLiteral("2"), QStringLiteral("lost.png"), QStringLiteral("None"))));
     p.writeFile(QStringLiteral("c.stp"), "Hygiene\r\n");
-    TaskRecord task = taskOf(QStringLiteral("123456789"),
-                             {QStringLiteral("a.stp"), QStringLiteral("b.stp"), QStringLiteral("c.stp")},
-                             QStringLiteral("intro_123456789.wav"));
+    TaskRecord task =
+        taskOf(QStringLiteral("123456789"), {QStringLiteral("a.stp"), QStringLiteral("b.stp"), QStringLiteral("c.stp")},
+               QStringLiteral("intro_123456789.wav"));
     task.TaskVideoFile = QStringLiteral("brush.mpg");
     ASSERT_TRUE(writeTask(QStringLiteral("brush.tsk"), task));
 
@@ -95,7 +98,8 @@ TEST(WorkshopFiles, ATaskOpenedForAChangeShowsItsPicturesVideoAndIntroduction) {
     // The introduction counts only when its file is there.
     EXPECT_EQ(opened->introduction, QString());
     p.writeFile(QStringLiteral("intro_123456789.wav"), "RIFF");
-    EXPECT_EQ(openTaskForChange(QStringLiteral("brush.tsk"))->introduction, p.path(QStringLiteral("intro_123456789.wav")));
+    EXPECT_EQ(openTaskForChange(QStringLiteral("brush.tsk"))->introduction,
+              p.path(QStringLiteral("intro_123456789.wav")));
 }
 
 TEST(WorkshopFiles, ATaskDeletionTakesOnlyTheTasksOwnFiles) {
@@ -146,17 +150,17 @@ TEST(WorkshopFiles, APictureDeletionTakesItsNarrationOnlyByTheProgramsOwnName) {
         bool narrationGoes;
     } cases[] = {
         {"own.stp", QStringLiteral("pic_320000001.wav"), true},
-        {"other.stp", QStringLiteral("pic_999.wav"), false},     // another id's name
-        {"up.stp", QStringLiteral("../x.wav"), false},           // outside the folder
-        {"full.stp", outside, false},                            // a full path
-        {"gone.stp", QStringLiteral("pic_320000002.wav"), false} // no such file
+        {"other.stp", QStringLiteral("pic_999.wav"), false},      // another id's name
+        {"up.stp", QStringLiteral("../x.wav"), false},            // outside the folder
+        {"full.stp", outside, false},                             // a full path
+        {"gone.stp", QStringLiteral("pic_320000002.wav"), false}  // no such file
     };
     for (const auto& c : cases) {
         const QString id = QString::fromLatin1(c.file) == QLatin1String("gone.stp") ? QStringLiteral("320000002")
                                                                                     : QStringLiteral("320000001");
-        p.writeFile(QString::fromLatin1(c.file), QStringLiteral("Hygiene\r\nWashing\r\nNone\r\nw.png\r\n%1\r\n%2\r\n")
-                                                     .arg(c.narration, id)
-                                                     .toUtf8());
+        p.writeFile(
+            QString::fromLatin1(c.file),
+            QStringLiteral("Hygiene\r\nWashing\r\nNone\r\nw.png\r\n%1\r\n%2\r\n").arg(c.narration, id).toUtf8());
         auto files = pictureFilesToDelete(QString::fromLatin1(c.file));
         ASSERT_TRUE(files.ok()) << c.file;
         QStringList expected{p.path(QString::fromLatin1(c.file))};
