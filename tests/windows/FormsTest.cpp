@@ -39,18 +39,19 @@ TEST_F(FormsFixture, EveryWindowIsTitledAndItsButtonsAreNamed) {
         FormId id;
         const char* name;
         bool fullScreen;
+        const char* title = "Stepwick";
     } forms[] = {{FormId::Main, "FormMain", true},
                  {FormId::Task, "FormTask", true},
                  {FormId::Animation, "FormAnimation", true},
                  {FormId::Options, "FormOptions", true},
-                 {FormId::Maint, "FormMaint", true},
+                 {FormId::Maint, "FormMaint", true, "Task Maintenance"},
                  {FormId::Speech, "FormSpeech", false},
                  {FormId::TestSpeech, "FormTestSpeech", false}};
     for (const auto& f : forms) {
         QWidget* w = form(f.id);
         ASSERT_NE(w, nullptr) << f.name;
         EXPECT_EQ(w->objectName(), QString::fromLatin1(f.name));
-        EXPECT_EQ(w->windowTitle(), QStringLiteral("Stepwick")) << f.name;
+        EXPECT_EQ(w->windowTitle(), QString::fromLatin1(f.title)) << f.name;
         EXPECT_FALSE(w->windowIcon().isNull()) << f.name;
         if (f.fullScreen) {
             EXPECT_EQ(w->geometry(), p.screen.rect) << f.name;
