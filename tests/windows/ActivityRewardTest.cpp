@@ -63,6 +63,7 @@ struct StarCase {
     int stars;
     const char* verdict;
     double timeOfDay;  // when the reward starts
+    const char* name;
 };
 
 class ActivityRewardStars : public ActivityReward, public ::testing::WithParamInterface<StarCase> {};
@@ -149,11 +150,12 @@ TEST_P(ActivityRewardStars, StarsByWrongPlacementsEachAfterItsSoundThenTwoSecond
 }
 
 INSTANTIATE_TEST_SUITE_P(ByWrongPlacements, ActivityRewardStars,
-                         ::testing::Values(StarCase{3, 0, 5, "aobj_reward5.wav", 9 * 3600},
-                                           StarCase{3, 3, 4, "aobj_reward4.wav", 9 * 3600},
-                                           StarCase{3, 4, 3, "aobj_reward3.wav", 9 * 3600},
+                         ::testing::Values(StarCase{3, 0, 5, "aobj_reward5.wav", 9 * 3600, "NoneWrong"},
+                                           StarCase{3, 3, 4, "aobj_reward4.wav", 9 * 3600, "AsManyWrongAsSteps"},
+                                           StarCase{3, 4, 3, "aobj_reward3.wav", 9 * 3600, "OneMore"},
                                            // The pause runs over midnight.
-                                           StarCase{10, 0, 5, "aobj_reward5.wav", 86400 - 1.5}));
+                                           StarCase{10, 0, 5, "aobj_reward5.wav", 86400 - 1.5, "TenStepsOverMidnight"}),
+                         [](const ::testing::TestParamInfo<StarCase>& info) { return std::string(info.param.name); });
 
 TEST_F(ActivityReward, WithTheRewardOffTheCheckMarkAndVeryGoodAndTheResultIsStillRecorded) {
     addRewardSounds();
@@ -202,6 +204,7 @@ struct QueuedCase {
     bool duringSong;
     std::vector<Qt::Key> keys;
     int menuResult;  // 3 next task (the first choice), 2 same task
+    const char* name;
 };
 
 class ActivityRewardInput : public ActivityReward, public ::testing::WithParamInterface<QueuedCase> {};
@@ -233,11 +236,13 @@ TEST_P(ActivityRewardInput, APressDuringTheRewardChoosesTheHighlightedMenuEntry)
     EXPECT_LE(menuPasses, 2);
 }
 
-INSTANTIATE_TEST_SUITE_P(Presses, ActivityRewardInput,
-                         ::testing::Values(QueuedCase{true, {Qt::Key_Return}, 3},
-                                           QueuedCase{false, {Qt::Key_Return}, 3},
-                                           // Space moves the highlight to the second entry first.
-                                           QueuedCase{false, {Qt::Key_Space, Qt::Key_Return}, 2}));
+INSTANTIATE_TEST_SUITE_P(
+    Presses, ActivityRewardInput,
+    ::testing::Values(QueuedCase{true, {Qt::Key_Return}, 3, "EnterDuringTheSong"},
+                      QueuedCase{false, {Qt::Key_Return}, 3, "EnterDuringThePause"},
+                      // Space moves the highlight to the second entry first.
+                      QueuedCase{false, {Qt::Key_Space, Qt::Key_Return}, 2, "SpaceAndEnterDuringThePause"}),
+    [](const ::testing::TestParamInfo<QueuedCase>& info) { return std::string(info.param.name); });
 
 // The reward of a five-step task of the default content with five stars, rendered by the real
 // window at 1024 x 768. With STEPWICK_SHOTS_DIR set the picture is saved there to be looked at;
