@@ -231,4 +231,11 @@ private:
     bool startsOnShow_ = true;
     bool activityRunning_ = false;
     bool deleteWhenDone_ = false;
+
+    // ---- Results and reward (FormAnimationReward.cpp) ----
+    // When the task on the board began (its layout), on the monotonic clock: the task's time.
+    double taskStartSeconds_ = 0.0;
+    // At the hand-back to the task selection: writes what is still pending and tells the teacher
+    // what could not be saved during the activity.
+    void handBackResultsProblems();
 };

@@ -107,6 +107,7 @@ void FormAnimation::enableClickSelect() { ClickSelectEnabled = 1; }
 
 void FormAnimation::resetTaskCounters() {
     ActivityStartTime = platform::clock().timer();
+    taskStartSeconds_ = platform::clock().monotonicSeconds();
     PictureMoves = 0;
     IncorrectMoves = 0;
     CorrectMoves = 0;

@@ -34,6 +34,7 @@ void FormAnimation::Form_Activate() {
     phase_ = Phase::Loading;
     activityRunning_ = false;
     hide();
+    handBackResultsProblems();
     showForm(FormId::Task);
     if (deleteWhenDone_) deleteLater();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/PendingResults.h"
 #include "core/Result.h"
 #include "core/StudentOptions.h"
 
@@ -9,7 +10,6 @@
 #include <QStringList>
 
 #include <cstdint>
-#include <map>
 
 // The student's result files in the data folder: the report "<name>.sta" (one record of ten or
 // eleven lines per task) and the spreadsheet "<name>.csv" (four header lines, then one row per
@@ -71,29 +71,6 @@ QString spreadsheetField(const QString& text);
 
 // The spreadsheet row of one task, without its line end: nine fields, each followed by a comma.
 QString spreadsheetRow(const TaskResult& result);
-
-// Records that could not be written yet, per student: kept in memory and written in front of the
-// files' contents by the next recording of that student (or by retryPendingResults).
-struct PendingRecords {
-    QByteArray reportLines;      // whole report records, newest first, with line ends
-    QByteArray spreadsheetRows;  // rows, newest first, with line ends
-    bool operator==(const PendingRecords&) const = default;
-};
-
-class PendingResults {
-public:
-    bool isEmpty() const { return students_.empty(); }
-    bool has(const QString& student) const { return students_.count(student) != 0; }
-    PendingRecords of(const QString& student) const;
-    QStringList students() const;
-    // A removed student's records must not bring the files back.
-    void discard(const QString& student) { students_.erase(student); }
-
-    void set(const QString& student, const PendingRecords& records);
-
-private:
-    std::map<QString, PendingRecords> students_;
-};
 
 // Writes the task's record into the student's report and spreadsheet in folder, newest first,
 // together with any of the student's records still pending. Nothing is written when no picture was

@@ -26,5 +26,13 @@ void resetGlobvars() {
     PictureMoves = IncorrectMoves = CorrectMoves = TaskFinished = 0;
     ExitRequested = ExitEarlyRequested = WaitingForSound = ScanRequested = SelectRequested = 0;
     CategoryTable.fill(QString());
+    PendingTaskResults = {};
+    ResultsProblems.clear();
     MultimediaInterpreter.reset();
+}
+
+QString takeResultsProblems() {
+    const QString message = ResultsProblems.join(u'\n');
+    ResultsProblems.clear();
+    return message;
 }

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "core/PendingResults.h"
 #include "core/StudentOptions.h"
 #include "core/TaskLimits.h"
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <cstdint>
@@ -81,6 +83,16 @@ inline std::array<QString, kMaxCategories + 1> CategoryTable{};
 // must go before the application object does: resetGlobvars destroys it. (A shared_ptr only so
 // that this file need not know the type.)
 inline std::shared_ptr<MultimediaCommands> MultimediaInterpreter;
+
+// Task results that could not be written to the students' files yet; the next recording of the
+// same student writes them first. A removed student's records go with discard(name).
+inline PendingResults PendingTaskResults;
+// What the teacher is to be told about results that could not be written, collected while the
+// activity runs (never shown in front of the student), one problem a line.
+inline QStringList ResultsProblems;
+// The problems collected so far as one message, empty when there are none; they are forgotten,
+// so the teacher is told once. The activity takes them when it hands back to the task selection.
+QString takeResultsProblems();
 
 // Puts every shared value back to its start-of-program state and destroys the multimedia
 // interpreter with every device it holds open. Tests call it between cases; main() calls it

@@ -41,6 +41,22 @@ void PictureBox::clearPicture() {
     update();
 }
 
+void PictureBox::drawOnPicture(const QRect& area, const std::function<void(QPainter&)>& draw) {
+    if (image_.isNull()) return;
+    {
+        QPainter painter(&image_);
+        draw(painter);
+    }
+    // The picture is stretched to the box: the area as the box shows it, a pixel more all round
+    // for the smoothing.
+    const double sx = double(width()) / image_.width();
+    const double sy = double(height()) / image_.height();
+    const QRect shown = QRectF(area.x() * sx, area.y() * sy, area.width() * sx, area.height() * sy)
+                            .toAlignedRect()
+                            .adjusted(-1, -1, 1, 1);
+    repaint(shown);
+}
+
 void PictureBox::setBackground(const QColor& color) {
     background_ = color;
     update();

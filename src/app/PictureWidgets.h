@@ -7,6 +7,10 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
+
+class QPainter;
+
 // A picture box: a background colour that can hold an image stretched to the box's size.
 class PictureBox : public QWidget {
     Q_OBJECT
@@ -20,6 +24,10 @@ public:
     void clearPicture();
     const QImage& picture() const { return image_; }
     QString picturePath() const { return path_; }
+    // Draws on the picture itself, so that what is drawn stays when the box is painted again,
+    // and repaints the part of the box that shows area (the picture's pixels) at once, without
+    // waiting for the event loop. A surface drawn on step by step is not copied for each step.
+    void drawOnPicture(const QRect& area, const std::function<void(QPainter&)>& draw);
 
     void setBackground(const QColor& color);
     QColor background() const { return background_; }

@@ -5,8 +5,14 @@
 #include "TestPlatform.h"
 
 #include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
+#include <QStandardPaths>
 
 #include <gtest/gtest.h>
+
+#include <string_view>
 
 namespace {
 
@@ -236,6 +242,43 @@ TEST(ResultsFiles, StoppedAtEachStepEveryFileIsOldOrNewAndComplete) {
                 kHeader + rowOf("Four") + (threeInCsv ? rowOf("Three") : QByteArray()) + rowOf("Two") + rowOf("One"));
         }
     }
+}
+
+// The spreadsheet as a standard CSV reader (Python's csv module) reads it: every line gives ten
+// fields, the tenth empty after the closing comma; on the task rows the nine others are filled,
+// and titles with commas and quotes come back whole.
+TEST(ResultsFiles, AStandardCsvReaderSeesNineFilledColumnsPerRow) {
+    const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
+    if (python.isEmpty()) GTEST_SKIP() << "python3 is not installed";
+    TestPlatform platform;
+    PendingResults pending;
+    for (const char* title : {"Salt, pepper, and eggs", "He said \"hi\", then left", "\"Already quoted\""}) {
+        const bool finished = std::string_view(title) != "\"Already quoted\"";
+        ASSERT_TRUE(recordResults(platform.folder.path(), task(QString::fromLatin1(title), finished), pending).ok());
+    }
+    QProcess reader;
+    reader.start(python, {QStringLiteral(STEPWICK_TEST_SCRIPTS_DIR "/read_spreadsheet.py"),
+                          platform.path(QStringLiteral("Ann.csv"))});
+    ASSERT_TRUE(reader.waitForFinished(60000));
+    ASSERT_EQ(reader.exitCode(), 0) << reader.readAllStandardError().toStdString();
+    const QJsonArray rows = QJsonDocument::fromJson(reader.readAllStandardOutput()).array();
+    ASSERT_EQ(rows.size(), 7);
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const QJsonArray fields = rows[i].toArray();
+        ASSERT_EQ(fields.size(), 10) << i;
+        EXPECT_EQ(fields[9].toString(), QString()) << i;
+        if (i < 4) continue;
+        for (qsizetype f = 0; f < 9; ++f) EXPECT_FALSE(fields[f].toString().isEmpty()) << i << " " << f;
+    }
+    const auto field = [&rows](int row, int column) { return rows[row].toArray()[column].toString(); };
+    EXPECT_EQ(field(0, 0), QStringLiteral("Ann"));
+    EXPECT_EQ(field(2, 8), QStringLiteral("Task Time"));
+    EXPECT_EQ(field(4, 1), QStringLiteral("Already quoted"));
+    EXPECT_EQ(field(4, 7), QStringLiteral("?"));
+    EXPECT_EQ(field(5, 1), QStringLiteral("He said \"hi\", then left"));
+    EXPECT_EQ(field(5, 7), QStringLiteral("75%"));
+    EXPECT_EQ(field(6, 1), QStringLiteral("Salt, pepper, and eggs"));
+    EXPECT_EQ(field(6, 8), QStringLiteral("0 Hours, 0 Minutes, 30 Seconds "));
 }
 
 }  // namespace

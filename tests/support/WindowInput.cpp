@@ -18,6 +18,14 @@ void queueClick(QWidget* widget) {
                                                     QEvent::MouseButtonRelease);
 }
 
+void queueKey(QWidget* widget, Qt::Key key) {
+    QWindow* window = widget->window()->windowHandle();
+    if (window == nullptr) return;
+    using Queue = QWindowSystemInterface::AsynchronousDelivery;
+    QWindowSystemInterface::handleKeyEvent<Queue>(window, QEvent::KeyPress, key, Qt::NoModifier);
+    QWindowSystemInterface::handleKeyEvent<Queue>(window, QEvent::KeyRelease, key, Qt::NoModifier);
+}
+
 WindowWithButton::WindowWithButton() : button(new QPushButton(QStringLiteral("Button"), &window)) {
     window.resize(400, 300);
     button->setGeometry(20, 20, 120, 60);

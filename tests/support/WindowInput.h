@@ -10,6 +10,9 @@
 // A left-button press and release at the middle of the widget.
 void queueClick(QWidget* widget);
 
+// A press and release of the key, to the widget's window (its focus widget takes it).
+void queueKey(QWidget* widget, Qt::Key key);
+
 // A shown window with one button, for input fixtures.
 struct WindowWithButton {
     WindowWithButton();

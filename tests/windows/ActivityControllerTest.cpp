@@ -363,7 +363,7 @@ TEST_F(ActivityController, APointerRunEndsWithTheRewardOnceEveryPictureIsRight) 
     EXPECT_TRUE(student.rewardSeen);
     EXPECT_EQ(world.said(),
               QStringList({QStringLiteral("aobj_how_did.wav"), QStringLiteral("aobj_silence_half_sec.wav"),
-                           QStringLiteral("aobj_silence_1sec.wav")}));
+                           QStringLiteral("aobj_very_good.wav"), QStringLiteral("aobj_silence_1sec.wav")}));
     EXPECT_TRUE(activityOver());
 }
 
