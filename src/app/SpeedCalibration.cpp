@@ -3,6 +3,8 @@
 #include "app/Killtime.h"
 #include "platform/Services.h"
 
+#include <algorithm>
+
 bool measurementTooFast(double value, const SpeedMeasurement& measurement) {
     const double start = platform::clock().monotonicSeconds();
     for (int i = 0; i < kCalibrationMoves; ++i) {
@@ -33,9 +35,9 @@ double calibrateSpeed(const SpeedCalibration& calibration) {
         show(value);
         if (calibration.placePicture) calibration.placePicture();
         platform::pump().doEvents();
-        if (!measurementTooFast(value, calibration.measurement)) break;
+        if (!measurementTooFast(value, calibration.measurement) || value >= kLargestSpeed) break;
         increment = nextSpeedIncrement(value, increment);
-        value += increment;
+        value = std::min(value + increment, kLargestSpeed);
         show(value);
         platform::pump().doEvents();
     }

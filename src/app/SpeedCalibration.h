@@ -9,6 +9,8 @@
 
 inline constexpr int kCalibrationMoves = 200;
 inline constexpr double kCalibrationSeconds = 0.25;
+// The largest value AnimationSpeed (a 32-bit number) can hold; the calibration goes no higher.
+inline constexpr double kLargestSpeed = 2147483647;
 
 // What a measurement does to the screen. The clock and the event pump are the platform's.
 struct SpeedMeasurement {
@@ -39,7 +41,8 @@ struct SpeedCalibration {
 };
 
 // From 0 upwards, one measurement per value, until a measurement is no longer too fast (or a
-// stop is asked for); returns the value shown last: the one measured last, unless a stop came
-// after a step up. Events run before each measurement and
-// after each step up, so the window shows every value tried.
+// stop is asked for, or kLargestSpeed was measured and still too fast); returns the value shown
+// last: the one measured last, unless a stop came after a step up. The last step up stops at
+// kLargestSpeed. Events run before each measurement and after each step up, so the window shows
+// every value tried.
 double calibrateSpeed(const SpeedCalibration& calibration);

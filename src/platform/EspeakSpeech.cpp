@@ -35,6 +35,8 @@ void EspeakSpeech::stop() {
     if (channel_) channel_->stop();
 }
 
+SpeechEngineCheck EspeakSpeech::checkEngine() { return checkSpeechEngine(voice_); }
+
 bool EspeakSpeech::isSpeaking() { return synthesizing_ || (channel_ && channel_->isPlaying()); }
 
 void EspeakSpeech::work() {

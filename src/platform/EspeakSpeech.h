@@ -22,6 +22,7 @@ public:
     void speak(const QString& text) override;
     void stop() override;
     bool isSpeaking() override;
+    SpeechEngineCheck checkEngine() override;
 
 private:
     struct Job {

@@ -28,8 +28,9 @@
 
 namespace {
 
-// Exit codes of stepwick-speak.
-enum HelperExit { kHelperOk = 0, kNoData = 2, kNoVoice = 3 };
+// Exit codes of stepwick-speak, and the ones the system gives a program it cannot run (a library
+// missing: the dynamic loader exits with 127).
+enum HelperExit { kHelperOk = 0, kNoData = 2, kNoVoice = 3, kNotRunnable = 126, kNoLibrary = 127 };
 
 const QString kHelperName = QStringLiteral("stepwick-speak");
 
@@ -42,6 +43,9 @@ QString helperFailure(int status, const QString& language) {
             return cannotStart(QStringLiteral("its data (espeak-ng-data) was not found."));
         case kNoVoice:
             return QStringLiteral("The speech synthesizer has no voice for \"%1\".").arg(language);
+        case kNoLibrary:
+        case kNotRunnable:
+            return cannotStart(QStringLiteral("a library it needs (libespeak-ng) is missing."));
         default:
             return QStringLiteral("The speech synthesizer could not speak the text.");
     }
@@ -168,7 +172,18 @@ Result<PcmAudio> synthesizeSpeech(const QString& text, const SpeechVoice& voice)
     return synthesizeSpeech(text, voice, defaultSpeechHelper());
 }
 
-Result<PcmAudio> synthesizeSpeech(const QString& text, const SpeechVoice& voice, const SpeechHelper& helper) {
+namespace {
+
+// One run of the helper: the samples it wrote and how it ended.
+struct HelperRun {
+    QString startError;         // set when the helper could not be started
+    bool inTime = false;        // it closed its output and ended within the time limit
+    std::optional<int> status;  // its wait status once it has ended
+    QByteArray bytes;
+};
+
+HelperRun runHelper(const QString& text, const SpeechVoice& voice, const SpeechHelper& helper) {
+    HelperRun run;
     QByteArray program = QFile::encodeName(helper.program);
     QByteArray language = voice.language.toUtf8();
     QByteArray rate = QByteArray::number(voice.wordsPerMinute);
@@ -179,7 +194,8 @@ Result<PcmAudio> synthesizeSpeech(const QString& text, const SpeechVoice& voice,
 
     int ends[2];
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0) {
-        return Error{cannotStart(qt_error_string(errno))};
+        run.startError = cannotStart(qt_error_string(errno));
+        return run;
     }
     Descriptor mine(ends[0]);
     Descriptor helpers(ends[1]);
@@ -188,27 +204,68 @@ Result<PcmAudio> synthesizeSpeech(const QString& text, const SpeechVoice& voice,
         const SpawnSetup setup(helpers.get());
         const int failed =
             ::posix_spawn(&child, program.constData(), setup.actions(), setup.attributes(), arguments, environ);
-        if (failed == ENOENT) return Error{cannotStart(QStringLiteral("%1 was not found.").arg(helper.program))};
+        if (failed == ENOENT) {
+            run.startError = cannotStart(QStringLiteral("%1 was not found.").arg(helper.program));
+            return run;
+        }
         if (failed != 0) {
-            return Error{cannotStart(QStringLiteral("%1: %2").arg(helper.program, qt_error_string(failed)))};
+            run.startError = cannotStart(QStringLiteral("%1: %2").arg(helper.program, qt_error_string(failed)));
+            return run;
         }
     }
     helpers.reset();  // only the helper holds its end now, so its exit is the end of the samples
 
     QElapsedTimer elapsed;
     elapsed.start();
-    QByteArray bytes;
-    const bool complete = exchange(mine.get(), text.toUtf8(), elapsed, helper.limitMs, bytes);
+    const bool complete = exchange(mine.get(), text.toUtf8(), elapsed, helper.limitMs, run.bytes);
     mine.reset();
-    const std::optional<int> status = waitForExit(child, elapsed, complete ? helper.limitMs : 0);
-    if (!complete || !status) return Error{QStringLiteral("The speech synthesizer did not finish in time.")};
-    if (!WIFEXITED(*status) || WEXITSTATUS(*status) != kHelperOk) return Error{helperFailure(*status, voice.language)};
+    run.status = waitForExit(child, elapsed, complete ? helper.limitMs : 0);
+    run.inTime = complete && run.status.has_value();
+    return run;
+}
+
+bool endedWell(const HelperRun& run) {
+    return run.inTime && WIFEXITED(*run.status) && WEXITSTATUS(*run.status) == kHelperOk;
+}
+
+}  // namespace
+
+Result<PcmAudio> synthesizeSpeech(const QString& text, const SpeechVoice& voice, const SpeechHelper& helper) {
+    const HelperRun run = runHelper(text, voice, helper);
+    if (!run.startError.isEmpty()) return Error{run.startError};
+    if (!run.inTime) return Error{QStringLiteral("The speech synthesizer did not finish in time.")};
+    if (!endedWell(run)) return Error{helperFailure(*run.status, voice.language)};
 
     PcmAudio out;
     out.sampleRate = 22050;
     out.channels = 1;
-    out.samples.resize(static_cast<size_t>(bytes.size()) / sizeof(std::int16_t));
+    out.samples.resize(static_cast<size_t>(run.bytes.size()) / sizeof(std::int16_t));
     if (!out.samples.empty())
-        std::memcpy(out.samples.data(), bytes.constData(), out.samples.size() * sizeof(std::int16_t));
+        std::memcpy(out.samples.data(), run.bytes.constData(), out.samples.size() * sizeof(std::int16_t));
     return out;
+}
+
+SpeechEngineCheck checkSpeechEngine(const SpeechVoice& voice, const SpeechHelper& helper) {
+    using Problem = SpeechEngineCheck::Problem;
+    const HelperRun run = runHelper(QStringLiteral("test"), voice, helper);
+    if (!run.startError.isEmpty()) return {Problem::HelperMissing, run.startError};
+    if (!run.inTime) return {Problem::Failed, QStringLiteral("The speech synthesizer did not finish in time.")};
+    if (endedWell(run)) {
+        if (run.bytes.isEmpty()) return {Problem::Failed, QStringLiteral("The speech synthesizer gave no sound.")};
+        return {};
+    }
+    const QString message = helperFailure(*run.status, voice.language);
+    if (WIFEXITED(*run.status)) {
+        switch (WEXITSTATUS(*run.status)) {
+            case kNoData:
+            case kNoLibrary:
+            case kNotRunnable:
+                return {Problem::EngineMissing, message};
+            case kNoVoice:
+                return {Problem::NoVoice, message};
+            default:
+                break;
+        }
+    }
+    return {Problem::Failed, message};
 }

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "core/Result.h"
+#include "platform/Speech.h"
 #include "platform/WavFile.h"
 
 // How the synthesizer speaks.
@@ -28,3 +29,7 @@ SpeechHelper defaultSpeechHelper();
 // a helper process of its own.
 Result<PcmAudio> synthesizeSpeech(const QString& text, const SpeechVoice& voice = {});
 Result<PcmAudio> synthesizeSpeech(const QString& text, const SpeechVoice& voice, const SpeechHelper& helper);
+
+// Whether speech works on this computer: the helper can be started, the engine and its data are
+// installed, and it has the voice. Speaks one word into memory to find out (a few milliseconds).
+SpeechEngineCheck checkSpeechEngine(const SpeechVoice& voice = {}, const SpeechHelper& helper = defaultSpeechHelper());

@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 
-#include <algorithm>
 #include <limits>
 
 namespace {
@@ -52,12 +51,4 @@ std::int64_t speedFromText(const QString& text) {
         value = value * 10 + digit;
     }
     return value;
-}
-
-CalibrationStep nextCalibrationStep(CalibrationStep current) {
-    if (current.value >= 2000) current.increment = std::max<std::int64_t>(current.increment, 1000);
-    if (current.value >= 100000) current.increment = std::max<std::int64_t>(current.increment, 10000);
-    constexpr std::int64_t kLargestSpeed = std::numeric_limits<std::int32_t>::max();
-    current.value = std::min(current.value + current.increment, kLargestSpeed);
-    return current;
 }

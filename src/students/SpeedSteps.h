@@ -5,7 +5,7 @@
 #include <cstdint>
 
 // The rules of the animation speed: the delay count between two steps of a gliding picture
-// (larger is slower). The loops that move pictures and measure live with the windows.
+// (larger is slower). The measurement that finds a starting value is app/SpeedCalibration.h.
 
 // "Faster": the value less one step, where the step is 1 up to 10, and otherwise the power of ten
 // just below the value (10 for 11..100, 100 for 101..1000, ... up to 10^10); nothing above 10^10.
@@ -26,21 +26,3 @@ std::int64_t speedSlower(std::int64_t value);
 // skipped, then digits; anything else (or nothing) ends it. "" -> 0, " 250" -> 250, "12ab" -> 12.
 // Saturates at the largest 64-bit value.
 std::int64_t speedFromText(const QString& text);
-
-// The calibration tries ever larger values until one measurement of kCalibrationMoves steps takes
-// at least kCalibrationSeconds. It starts at 0 and adds 100, then 1000 once the value reaches 2000,
-// then 10000 once it reaches 100000; the increment never shrinks.
-inline constexpr int kCalibrationMoves = 200;
-inline constexpr double kCalibrationSeconds = 0.25;
-
-struct CalibrationStep {
-    std::int64_t value = 0;
-    std::int64_t increment = 100;
-    bool operator==(const CalibrationStep&) const = default;
-};
-
-// True when a measurement of kCalibrationMoves steps took too little time to stop there.
-constexpr bool measurementTooFast(double seconds) { return seconds < kCalibrationSeconds; }
-
-// The value to try after one that was too fast. The value stays within a 32-bit speed.
-CalibrationStep nextCalibrationStep(CalibrationStep current);

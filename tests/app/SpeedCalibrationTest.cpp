@@ -115,4 +115,23 @@ TEST(SpeedCalibration, AStopEndsItWithTheValueShownLast) {
     EXPECT_EQ(computer.moves, 3 * kCalibrationMoves);
 }
 
+TEST(SpeedCalibration, AQuarterSecondExactlyIsLongEnough) {
+    TestPlatform p;
+    FakeComputer computer{p, 0.25 / kCalibrationMoves, 0.0};
+    EXPECT_FALSE(measurementTooFast(0, computer.calibration().measurement));
+    computer.moveSeconds = 0.2499 / kCalibrationMoves;
+    EXPECT_TRUE(measurementTooFast(0, computer.calibration().measurement));
+}
+
+TEST(SpeedCalibration, NeverGoesBeyondTheLargest32BitSpeed) {
+    TestPlatform p;
+    // Nothing this computer does takes any time: every measurement is too fast.
+    FakeComputer computer{p, 0.0, 0.0};
+    EXPECT_EQ(calibrateSpeed(computer.calibration()), kLargestSpeed);
+    ASSERT_GE(computer.shown.size(), 3u);
+    EXPECT_EQ(computer.shown[computer.shown.size() - 3], 2147480000);
+    EXPECT_EQ(computer.shown.back(), kLargestSpeed);
+    EXPECT_EQ(kLargestSpeed, 2147483647);
+}
+
 }  // namespace

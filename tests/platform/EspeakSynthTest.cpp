@@ -65,6 +65,15 @@ TEST(EspeakSynth, UnknownLanguageIsAnErrorNotSilence) {
     EXPECT_TRUE(audio.error().contains(QStringLiteral("zz"))) << audio.error().toStdString();
 }
 
+// A shell script standing in for the helper.
+void writeHelperScript(const QString& path, const char* body) {
+    QFile script(path);
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write(QByteArray("#!/bin/sh\n") + body + "\n");
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
 // Whatever the helper does, the caller gets a message and nothing waits past the limit.
 TEST(EspeakSynth, HelperThatFailsOrHangsGivesAMessage) {
     QTemporaryDir folder;
@@ -85,19 +94,45 @@ TEST(EspeakSynth, HelperThatFailsOrHangsGivesAMessage) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         SpeechHelper helper{folder.filePath(QString::fromLatin1(c.name)), 300};
-        if (*c.script) {
-            QFile script(helper.program);
-            ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-            script.write(QByteArray("#!/bin/sh\n") + c.script + "\n");
-            script.close();
-            script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        }
+        if (*c.script) writeHelperScript(helper.program, c.script);
         const auto audio = synthesizeSpeech(QStringLiteral("hello"), SpeechVoice{}, helper);
         ASSERT_FALSE(audio.ok());
         EXPECT_TRUE(audio.error().contains(QString::fromLatin1(c.message))) << audio.error().toStdString();
         if (!*c.script) {
             EXPECT_TRUE(audio.error().contains(helper.program)) << audio.error().toStdString();
         }
+    }
+}
+
+TEST(EspeakSynth, TheEngineCheckSaysWhatIsMissing) {
+    using Problem = SpeechEngineCheck::Problem;
+    EXPECT_EQ(checkSpeechEngine().problem, Problem::None) << checkSpeechEngine().detail.toStdString();
+    SpeechVoice unknown;
+    unknown.language = QStringLiteral("zz");
+    EXPECT_EQ(checkSpeechEngine(unknown).problem, Problem::NoVoice);
+
+    QTemporaryDir folder;
+    const struct {
+        const char* name;
+        const char* script;  // empty: no such program
+        Problem problem;
+    } cases[] = {
+        {"missing", "", Problem::HelperMissing},
+        {"no engine data", "exit 2", Problem::EngineMissing},
+        {"no engine library", "exit 127", Problem::EngineMissing},
+        {"no voice", "exit 3", Problem::NoVoice},
+        {"fails", "exit 4", Problem::Failed},
+        {"silent", "exit 0", Problem::Failed},
+        {"crashes", "kill -SEGV $$", Problem::Failed},
+        {"speaks", "head -c 2000 /dev/zero", Problem::None},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SpeechHelper helper{folder.filePath(QString::fromLatin1(c.name)), 2000};
+        if (*c.script) writeHelperScript(helper.program, c.script);
+        const SpeechEngineCheck check = checkSpeechEngine(SpeechVoice{}, helper);
+        EXPECT_EQ(check.problem, c.problem);
+        EXPECT_EQ(check.detail.isEmpty(), c.problem == Problem::None) << check.detail.toStdString();
     }
 }
 

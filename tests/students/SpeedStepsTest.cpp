@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 namespace {
 
 TEST(SpeedSteps, FasterAndSlower) {
@@ -50,35 +48,6 @@ TEST(SpeedSteps, TheSpeedBoxReadAsANumber) {
         {"99999999999999999999999", INT64_MAX},
     };
     for (const auto& [text, value] : cases) EXPECT_EQ(speedFromText(QString::fromLatin1(text)), value) << text;
-}
-
-TEST(SpeedSteps, CalibrationTriesHundredsThenThousandsThenTensOfThousands) {
-    std::vector<std::int64_t> values{0};
-    CalibrationStep step;
-    while (values.back() < 130000) {
-        step = nextCalibrationStep(step);
-        values.push_back(step.value);
-    }
-    std::vector<std::int64_t> expected;
-    for (std::int64_t v = 0; v <= 2000; v += 100) expected.push_back(v);
-    for (std::int64_t v = 3000; v <= 100000; v += 1000) expected.push_back(v);
-    for (std::int64_t v = 110000; v <= 130000; v += 10000) expected.push_back(v);
-    EXPECT_EQ(values, expected);
-    EXPECT_EQ(expected.size(), 21u + 98u + 3u);
-}
-
-TEST(SpeedSteps, CalibrationStopsGrowingAtTheLargestSpeed) {
-    CalibrationStep step{2147480000, 10000};
-    step = nextCalibrationStep(step);
-    EXPECT_EQ(step.value, 2147483647);
-    EXPECT_EQ(nextCalibrationStep(step).value, 2147483647);
-}
-
-TEST(SpeedSteps, AMeasurementOfAQuarterSecondIsLongEnough) {
-    EXPECT_TRUE(measurementTooFast(0.0));
-    EXPECT_TRUE(measurementTooFast(0.2499));
-    EXPECT_FALSE(measurementTooFast(0.25));
-    EXPECT_EQ(kCalibrationMoves, 200);
 }
 
 }  // namespace

@@ -16,8 +16,14 @@ public:
         speaking = false;
     }
     bool isSpeaking() override { return speaking; }
+    SpeechEngineCheck checkEngine() override {
+        ++checks;
+        return engine;
+    }
 
     QStringList spoken;
     int stops = 0;
     bool speaking = false;
+    SpeechEngineCheck engine;  // what checkEngine answers
+    int checks = 0;
 };

@@ -45,8 +45,8 @@ TEST_F(FormsFixture, EveryWindowIsTitledAndItsButtonsAreNamed) {
                  {FormId::Animation, "FormAnimation", true},
                  {FormId::Options, "FormOptions", true},
                  {FormId::Maint, "FormMaint", true, "Task Maintenance"},
-                 {FormId::Speech, "FormSpeech", false},
-                 {FormId::TestSpeech, "FormTestSpeech", false}};
+                 {FormId::Speech, "FormSpeech", false, "Speech"},
+                 {FormId::TestSpeech, "FormTestSpeech", false, "Test Synthesized Speech"}};
     for (const auto& f : forms) {
         QWidget* w = form(f.id);
         ASSERT_NE(w, nullptr) << f.name;
@@ -70,7 +70,7 @@ TEST_F(FormsFixture, WindowsHandOverAndUnload) {
     EXPECT_FALSE(main->isVisible());
     EXPECT_TRUE(form(FormId::Options)->isVisible());
 
-    // The unfinished options window offers its way back to the main menu.
+    // "Main Menu" of the options window leads back.
     auto* back = form(FormId::Options)->findChild<QAbstractButton*>(QStringLiteral("CmdDone"));
     ASSERT_NE(back, nullptr);
     back->click();

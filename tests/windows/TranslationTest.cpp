@@ -39,7 +39,10 @@ TEST(Translation, UserTextsGoThroughTheTranslation) {
     EXPECT_EQ(main->ImageQuit->accessibleName(), QStringLiteral("[de] Quit"));
     auto* back = form(FormId::Options)->findChild<QAbstractButton*>(QStringLiteral("CmdDone"));
     ASSERT_NE(back, nullptr);
-    EXPECT_EQ(back->text(), QStringLiteral("[de] Back to the Main Menu"));
+    EXPECT_EQ(back->text(), QStringLiteral("[de] Main Menu"));
+    auto* vertical = form(FormId::Options)->findChild<QAbstractButton*>(QStringLiteral("OptLayout2"));
+    ASSERT_NE(vertical, nullptr);
+    EXPECT_EQ(vertical->accessibleName(), QStringLiteral("[de] Lay Out the Pictures Vertically"));
 
     playWave(QStringLiteral("aobj_gone.wav"), QStringLiteral("DONT_LOOP"));
     static_cast<void>(CopyFileQMX(p.path(QStringLiteral("missing.wav")), p.path(QStringLiteral("copy.wav"))));
