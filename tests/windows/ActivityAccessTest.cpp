@@ -628,3 +628,43 @@ TEST_F(ActivityAccess, AQuickSecondClickArrivingAsADoubleClickStillDropsTheCarri
 }
 
 }  // namespace
+
+namespace {
+
+// ---- The introduction ----
+
+TEST_F(ActivityAccess, TheIntroductionSaysTheSentenceWithTheRecordingThenTheInstructionsUnderTheHourglass) {
+    StudentOptions.AccessMethod = 4;
+    StudentOptions.AudioInstructions = 1;
+    const QString task = world.addTask(QStringLiteral("Tea"), 4);
+    writeSilentWav(world.p.path(QStringLiteral("tea_intro.wav")), 0.05);
+    writeSilentWav(world.p.path(QStringLiteral("None")), 0.05);  // a file that happens to be called None
+    for (const char* file : {"aobj_arrange.wav", "tea_intro.wav", "aobj_access_4.wav"}) {
+        world.p.audio.durations[world.p.path(QString::fromLatin1(file))] = 0.05;
+    }
+    TestAnimation* board = world.layOut(task);
+    std::vector<Qt::CursorShape> cursorWhileSaying;
+    world.p.pump.script = [&](bool isWait) {
+        if (isWait && WaitingForSound == 1) cursorWhileSaying.push_back(board->cursor().shape());
+    };
+
+    Task.TaskIntroFile = world.p.path(QStringLiteral("tea_intro.wav"));
+    board->FormAnimation::introduceTask();
+    EXPECT_EQ(world.said(),
+              QStringList({QStringLiteral("aobj_arrange.wav"), QStringLiteral("tea_intro.wav"),
+                           QStringLiteral("aobj_silence_1sec.wav"), QStringLiteral("aobj_access_4.wav")}));
+    ASSERT_FALSE(cursorWhileSaying.empty());
+    EXPECT_EQ(cursorWhileSaying.front(), Qt::WaitCursor);
+    EXPECT_EQ(board->cursor().shape(), Qt::ArrowCursor);
+
+    // "None" is no introduction, even with a file of that name; without the instructions the
+    // run starts in silence.
+    world.p.audio.log.clear();
+    Task.TaskIntroFile = QStringLiteral("None");
+    StudentOptions.AudioInstructions = 2;
+    board->FormAnimation::introduceTask();
+    EXPECT_TRUE(world.said().isEmpty()) << world.said().join(u' ').toStdString();
+    world.p.pump.script = nullptr;
+}
+
+}  // namespace
