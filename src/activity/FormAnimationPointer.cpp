@@ -36,7 +36,9 @@ void FormAnimation::Picture_MouseDown(int slot, QPoint cursor) {
 }
 
 void FormAnimation::Picture_MouseMove(int slot, QPoint cursor) {
-    if (options_.accessMethod != 4 || Dragging != 1 || pictureIgnoresInput(slot)) return;
+    // A picture picked up before a sentence began stays in the student's hand while it plays.
+    if (options_.accessMethod != 4 || Dragging != 1 || slot < 1 || slot > Task.StepCount) return;
+    if (activity::slotIsPrePlaced(board(), options_, slot)) return;
     PicBase[slot]->move(activity::followCursor(cursor, QPoint(GrabOffsetX, GrabOffsetY)));
 }
 

@@ -668,3 +668,72 @@ TEST_F(ActivityAccess, TheIntroductionSaysTheSentenceWithTheRecordingThenTheInst
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ActivityAccess, APictureLetGoWhileASentencePlaysLandsWhenTheSentenceIsOver) {
+    StudentOptions.AccessMethod = 4;
+    StudentOptions.FeedbackMode = 2;
+    const QString task = world.addTask(QStringLiteral("Tea"), 4);
+    int stage = 0;
+    int held = 0;
+    int heldBox = -1;
+    int boxWhileSaying = -1;
+    bool PicExit_Click_later = false;
+    student = [&] {
+        const activity::BoardGeometry& g = w->boardGeometry();
+        if (stage == 0) {
+            // A wrong picture into box 1, and the right one picked up at once.
+            const int wrong = slotOfStep(3);
+            held = slotOfStep(1);
+            const QPoint grab = centreOf(w->PicBase[wrong]);
+            act([&] {
+                queueDrag(w, grab, g.slots[1].box.topLeft() + (grab - w->PicBase[wrong]->pos()));
+                mouseTime += 1000;
+                queueMouse(w, QEvent::MouseButtonPress, centreOf(w->PicBase[held]), Qt::LeftButton, Qt::LeftButton);
+            });
+            stage = 1;
+        }
+    };
+    // While "This doesn't go here" plays, the held picture is let go over box 2; it lands there
+    // after the sentence.
+    const auto during = [&](bool isWait) {
+        if (!isWait || WaitingForSound != 1 || stage != 1) return;
+        stage = 2;
+        const QRect b2 = w->boardGeometry().slots[2].box;
+        const QPoint offset = centreOf(w->PicBase[held]) - w->PicBase[held]->pos();
+        mouseTime += 20;
+        queueMouse(w, QEvent::MouseMove, b2.topLeft() + QPoint(5, 5) + offset, Qt::LeftButton, Qt::NoButton);
+        mouseTime += 20;
+        queueMouse(w, QEvent::MouseButtonRelease, b2.topLeft() + QPoint(5, 5) + offset, Qt::NoButton, Qt::LeftButton);
+    };
+    w = world.board();
+    w->show();
+    QCoreApplication::processEvents();
+    world.p.pump.script = [&](bool isWait) {
+        during(isWait);
+        if (stage == 2 && WaitingForSound == 1 && w->Dragging == 1) boxWhileSaying = boxOf(held);
+        if (stage == 2 && WaitingForSound == 0 && w->Dragging == 0) {
+            heldBox = boxOf(held);
+            stage = 3;
+            PicExit_Click_later = true;
+        }
+        if (!isWait || WaitingForSound == 1) return;
+        if (PicExit_Click_later) {
+            PicExit_Click_later = false;
+            w->PicExit_Click();
+            return;
+        }
+        ++passes;
+        if (passes >= nextAct) student();
+    };
+    w->loadTask(task);
+    w->runPointerTask();
+    world.p.pump.script = nullptr;
+    EXPECT_EQ(stage, 3);
+    EXPECT_EQ(boxWhileSaying, 0);  // not yet while the sentence played
+    EXPECT_EQ(heldBox, 2);
+    EXPECT_EQ(IncorrectMoves, 2);  // step 3 in box 1, step 1 in box 2
+}
+
+}  // namespace
