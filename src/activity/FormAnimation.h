@@ -30,9 +30,9 @@ class ScanShape;
 //
 // The window is split by subject: FormAnimation.cpp (controls, events, switches),
 // FormAnimationController.cpp (the queue and the runs), FormAnimationBoard.cpp (loading and
-// layout), FormAnimationMotion.cpp, FormAnimationChecking.cpp, FormAnimationMenu.cpp, and the
-// files of the parts still to come (FormAnimationSelection.cpp, FormAnimationReward.cpp,
-// FormAnimationLesson.cpp, FormAnimationVideo.cpp), which hold small stand-ins for now.
+// layout), FormAnimationMotion.cpp, FormAnimationChecking.cpp, FormAnimationMenu.cpp,
+// FormAnimationSelection.cpp and FormAnimationPointer.cpp (the access methods),
+// FormAnimationReward.cpp, FormAnimationLesson.cpp and FormAnimationVideo.cpp.
 //
 // One thread: handlers only set flags or move controls; the loops act on the flags.
 class FormAnimation : public QWidget {
