@@ -17,6 +17,8 @@ public:
         player_.setAudioOutput(&output_);
         player_.setVideoOutput(video_.data());
         video_->setAccessibleName(QCoreApplication::translate("QtMediaPlayers", "Video"));
+        // The picture is only watched: clicks go to whatever lies under it.
+        video_->setAttribute(Qt::WA_TransparentForMouseEvents);
         video_->hide();
     }
 
@@ -42,6 +44,7 @@ public:
     void stop() override { player_.stop(); }
 
     State state() override {
+        if (failed()) return State::Failed;
         switch (player_.playbackState()) {
             case QMediaPlayer::PlayingState:
                 return State::Playing;
@@ -50,6 +53,19 @@ public:
             default:
                 return State::Stopped;
         }
+    }
+
+    QString errorString() override {
+        if (!failed()) return {};
+        const QString why = player_.errorString();
+        return why.isEmpty() ? QCoreApplication::translate("QtMediaPlayers", "not a clip this computer can play") : why;
+    }
+
+    bool isLoading() override {
+        if (player_.playbackState() != QMediaPlayer::PlayingState || failed()) return false;
+        const QMediaPlayer::MediaStatus status = player_.mediaStatus();
+        return status == QMediaPlayer::LoadingMedia || status == QMediaPlayer::StalledMedia ||
+               status == QMediaPlayer::NoMedia;
     }
 
     void setDisplay(QWidget* window, const QRect& rect) override {
@@ -65,6 +81,11 @@ public:
     }
 
 private:
+    bool failed() const {
+        return !player_.source().isEmpty() &&
+               (player_.error() != QMediaPlayer::NoError || player_.mediaStatus() == QMediaPlayer::InvalidMedia);
+    }
+
     QMediaPlayer player_;
     QAudioOutput output_;
     // Parentless until shown in a window, which then owns it.
