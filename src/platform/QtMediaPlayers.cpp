@@ -20,6 +20,12 @@ public:
         // The picture is only watched: clicks go to whatever lies under it.
         video_->setAttribute(Qt::WA_TransparentForMouseEvents);
         video_->hide();
+        // The player keeps its last error across a new source, so the clip's own is kept here.
+        QObject::connect(&player_, &QMediaPlayer::errorOccurred, [this](QMediaPlayer::Error error, const QString& why) {
+            if (error == QMediaPlayer::NoError || player_.source().isEmpty()) return;
+            error_ = why.isEmpty() ? QCoreApplication::translate("QtMediaPlayers", "not a clip this computer can play")
+                                   : why;
+        });
     }
 
     ~QtMediaPlayer() override {
@@ -31,8 +37,10 @@ public:
     Status load(const QString& path) override {
         // Cleared first, so that a clip replaced under the same name is opened anew.
         player_.setSource(QUrl());
+        error_.clear();
         if (!QFileInfo(path).isFile())
             return Error{QCoreApplication::translate("QtMediaPlayers", "The clip %1 does not exist.").arg(path)};
+        error_.clear();
         player_.setSource(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
         return {};
     }
@@ -57,8 +65,8 @@ public:
 
     QString errorString() override {
         if (!failed()) return {};
-        const QString why = player_.errorString();
-        return why.isEmpty() ? QCoreApplication::translate("QtMediaPlayers", "not a clip this computer can play") : why;
+        return error_.isEmpty() ? QCoreApplication::translate("QtMediaPlayers", "not a clip this computer can play")
+                                : error_;
     }
 
     bool isLoading() override {
@@ -83,11 +91,12 @@ public:
 private:
     bool failed() const {
         return !player_.source().isEmpty() &&
-               (player_.error() != QMediaPlayer::NoError || player_.mediaStatus() == QMediaPlayer::InvalidMedia);
+               (!error_.isEmpty() || player_.mediaStatus() == QMediaPlayer::InvalidMedia);
     }
 
     QMediaPlayer player_;
     QAudioOutput output_;
+    QString error_;  // why the clip now loaded cannot be played
     // Parentless until shown in a window, which then owns it.
     QPointer<QVideoWidget> video_ = new QVideoWidget;
 };
