@@ -34,6 +34,8 @@ public:
     int videos = 0;
     std::function<void()> onVideo;
     std::function<void()> onIntroduction;
+    // The lesson and the video before a task run for real (they are counted all the same).
+    bool realLessonAndVideo = false;
 
     void recordResults() override {
         resultsRecorded.push_back(TaskFinished);
@@ -42,8 +44,12 @@ public:
     void playVideoBeforeTask() override {
         ++videos;
         if (onVideo) onVideo();
+        if (realLessonAndVideo) FormAnimation::playVideoBeforeTask();
     }
-    void playLesson() override { ++lessons; }
+    void playLesson() override {
+        ++lessons;
+        if (realLessonAndVideo) FormAnimation::playLesson();
+    }
     void introduceTask() override {
         if (onIntroduction) onIntroduction();
     }
