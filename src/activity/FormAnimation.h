@@ -7,9 +7,9 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <utility>
 #include <vector>
-#include <memory>
 
 #include "activity/ActivitySound.h"
 #include "activity/AngleTables.h"
