@@ -49,6 +49,8 @@ FormAnimation::FormAnimation(QWidget* parent) : QWidget(parent) {
     createBoardControls();
     createButtons();
     createMenu();
+    createLessonControls();
+    createTelevision();
     wireHandlers();
     loadButtonFaces();
 
@@ -145,6 +147,11 @@ void FormAnimation::loadButtonFaces() {
     PicPlayVideo->setText(kestrel ? tr("Play Video") : tr("Read Story"));
     PicPlayVideo->setAccessibleName(PicPlayVideo->text());
     PicPlayVideo->setToolTip(PicPlayVideo->text());
+    loadFace(PicStopLessonBut, activity::files::kStopReviewButton);
+    loadFace(PicTvPause, activity::files::kTvPause);
+    loadFace(PicTvPlay, activity::files::kTvPlay);
+    loadFace(PicTvRewind, activity::files::kTvRewind);
+    loadFace(PicTvSkip, activity::files::kTvSkip);
 }
 
 void FormAnimation::createMenu() {

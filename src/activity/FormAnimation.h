@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -17,6 +18,7 @@
 #include "activity/Glide.h"
 #include "activity/Motion.h"
 #include "activity/PictureCache.h"
+#include "platform/MediaPlayer.h"
 
 class CaptionLabel;
 class ClickFrame;
@@ -32,7 +34,8 @@ class ScanShape;
 // FormAnimationController.cpp (the queue and the runs), FormAnimationBoard.cpp (loading and
 // layout), FormAnimationMotion.cpp, FormAnimationChecking.cpp, FormAnimationMenu.cpp,
 // FormAnimationSelection.cpp and FormAnimationPointer.cpp (the access methods),
-// FormAnimationReward.cpp, FormAnimationLesson.cpp and FormAnimationVideo.cpp.
+// FormAnimationReward.cpp (results and reward), FormAnimationLesson.cpp (the review lesson) and
+// FormAnimationVideo.cpp (the task's clip on the television panel).
 //
 // One thread: handlers only set flags or move controls; the loops act on the flags.
 class FormAnimation : public QWidget {
@@ -71,6 +74,23 @@ public:
     PictureButton* ImageContinueTask = nullptr;
     ScanShape* ShapeContinueScan = nullptr;  // the menu's scanning highlight
 
+    // The review lesson: a panel over the whole window with the pictures in order.
+    PictureBox* FrameLesson = nullptr;
+    CaptionLabel* LabelLesson = nullptr;       // the review word
+    CaptionLabel* LabelLessonTitle = nullptr;  // the task's title
+    ControlArray<PictureBox> ImLesson{};
+    ControlArray<CaptionLabel> LabShowTitleLesson{};
+    PictureBox* PicHandLesson = nullptr;
+    PictureButton* PicStopLessonBut = nullptr;
+
+    // The television panel: its picture, and the buttons below the screen. The player (MP1)
+    // is made on first use.
+    PictureBox* ImTV = nullptr;
+    PictureButton* PicTvPause = nullptr;
+    PictureButton* PicTvPlay = nullptr;  // at the place of PicTvPause; one of the two shows
+    PictureButton* PicTvRewind = nullptr;
+    PictureButton* PicTvSkip = nullptr;
+
     // ---- The window's flags and input state (1 = set) ----
     std::int16_t TaskInvalid = 0;  // the loaded task cannot be run
     std::int16_t NextTaskClicked = 0;
@@ -88,6 +108,8 @@ public:
     std::int16_t GrabOffsetY = 0;
     std::int16_t PlacedCorrectly = 0;  // 1 after a correct placement judged at once
     std::int16_t LessonFromButton = 0;
+    std::int16_t VideoPaused = 0;   // the student paused the clip
+    std::int16_t VideoSkipped = 0;  // the student skipped it
 
     // What the board shows for each step: its picture, or "0" when the file has gone.
     std::array<QString, 11> BoardPictureFile{};
@@ -195,6 +217,15 @@ public:
     virtual void playVideoBeforeTask();
     virtual void playLesson();
     virtual void PicPlayVideo_Click();
+    void PicStopLessonBut_Click();
+    void PicTvPause_Click();
+    void PicTvPlay_Click();
+    void PicTvRewind_Click();
+    void PicTvSkip_Click();
+    // The clip's player, made on first use.
+    MediaPlayer& MP1();
+    // A clip asked to play that is still loading after this long is given up.
+    static constexpr double kClipLoadTimeoutSeconds = 5.0;
     // Writes the task's result (TaskFinished says whether it was solved).
     virtual void recordResults();
     // The reward for a solved task; records the result first.
@@ -283,4 +314,23 @@ private:
     // At the hand-back to the task selection: writes what is still pending and tells the teacher
     // what could not be saved during the activity.
     void handBackResultsProblems();
+
+    // ---- Lesson (FormAnimationLesson.cpp) and video (FormAnimationVideo.cpp) ----
+    void createLessonControls();
+    void createTelevision();
+    // Moves the lesson's hand one twip per step along the path; false when the lesson was
+    // stopped on the way.
+    bool moveLessonHand(const activity::GlidePath& path);
+    void placeLessonHand();
+    bool clipExists() const;
+    // The clip on the panel: announcement, playing, the wait. beforeTask adds the early-exit
+    // test and the second of silence.
+    void showClip(bool beforeTask);
+    void announceClip();
+    void waitForClip(bool beforeTask);
+
+    std::unique_ptr<MediaPlayer> player_;
+    QString clipPath_;
+    QPoint lessonHandTwips_;  // where the lesson's hand is, in twips
+    int lessonTwipsPerPixel_ = 15;
 };

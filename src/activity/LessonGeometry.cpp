@@ -9,7 +9,8 @@ namespace activity {
 
 namespace {
 
-int round16(double value) { return roundToInt16(value); }
+// Halves to even, in 32 bits: a screen wider than 2184 pixels is more than 32767 twips wide.
+int round16(double value) { return static_cast<int>(roundHalfEven(value)); }
 
 }  // namespace
 

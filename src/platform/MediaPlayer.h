@@ -12,7 +12,10 @@ class QWidget;
 // A video clip shown inside a window.
 class MediaPlayer {
 public:
-    enum class State { Stopped, Playing, Paused };
+    // Playing also while a clip asked to play is still being opened or waits for data (see
+    // isLoading). Failed: the clip cannot be played (not a video, a codec this machine lacks);
+    // errorString() says why.
+    enum class State { Stopped, Playing, Paused, Failed };
 
     virtual ~MediaPlayer() = default;
 
@@ -22,6 +25,11 @@ public:
     virtual void pause() = 0;
     virtual void stop() = 0;
     virtual State state() = 0;
+    // Why the clip cannot be played (State::Failed); empty otherwise.
+    virtual QString errorString() { return {}; }
+    // Playing, but no picture or sound yet: the clip is being opened, or the data stopped
+    // coming (a network path that does not answer, a stalled decoder).
+    virtual bool isLoading() { return false; }
 
     // Shows the picture in this rectangle (pixels) of the window; hides it when window is null.
     virtual void setDisplay(QWidget* window, const QRect& rect) = 0;

@@ -17,7 +17,15 @@ public:
         player_.setAudioOutput(&output_);
         player_.setVideoOutput(video_.data());
         video_->setAccessibleName(QCoreApplication::translate("QtMediaPlayers", "Video"));
+        // The picture is only watched: clicks go to whatever lies under it.
+        video_->setAttribute(Qt::WA_TransparentForMouseEvents);
         video_->hide();
+        // The player keeps its last error across a new source, so the clip's own is kept here.
+        QObject::connect(&player_, &QMediaPlayer::errorOccurred, [this](QMediaPlayer::Error error, const QString& why) {
+            if (error == QMediaPlayer::NoError || player_.source().isEmpty()) return;
+            error_ = why.isEmpty() ? QCoreApplication::translate("QtMediaPlayers", "not a clip this computer can play")
+                                   : why;
+        });
     }
 
     ~QtMediaPlayer() override {
@@ -29,8 +37,10 @@ public:
     Status load(const QString& path) override {
         // Cleared first, so that a clip replaced under the same name is opened anew.
         player_.setSource(QUrl());
+        error_.clear();
         if (!QFileInfo(path).isFile())
             return Error{QCoreApplication::translate("QtMediaPlayers", "The clip %1 does not exist.").arg(path)};
+        error_.clear();
         player_.setSource(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
         return {};
     }
@@ -42,6 +52,7 @@ public:
     void stop() override { player_.stop(); }
 
     State state() override {
+        if (failed()) return State::Failed;
         switch (player_.playbackState()) {
             case QMediaPlayer::PlayingState:
                 return State::Playing;
@@ -50,6 +61,19 @@ public:
             default:
                 return State::Stopped;
         }
+    }
+
+    QString errorString() override {
+        if (!failed()) return {};
+        return error_.isEmpty() ? QCoreApplication::translate("QtMediaPlayers", "not a clip this computer can play")
+                                : error_;
+    }
+
+    bool isLoading() override {
+        if (player_.playbackState() != QMediaPlayer::PlayingState || failed()) return false;
+        const QMediaPlayer::MediaStatus status = player_.mediaStatus();
+        return status == QMediaPlayer::LoadingMedia || status == QMediaPlayer::StalledMedia ||
+               status == QMediaPlayer::NoMedia;
     }
 
     void setDisplay(QWidget* window, const QRect& rect) override {
@@ -65,8 +89,14 @@ public:
     }
 
 private:
+    bool failed() const {
+        return !player_.source().isEmpty() &&
+               (!error_.isEmpty() || player_.mediaStatus() == QMediaPlayer::InvalidMedia);
+    }
+
     QMediaPlayer player_;
     QAudioOutput output_;
+    QString error_;  // why the clip now loaded cannot be played
     // Parentless until shown in a window, which then owns it.
     QPointer<QVideoWidget> video_ = new QVideoWidget;
 };

@@ -65,6 +65,14 @@ TEST(LessonGeometry, HorizontalRowsInTwips) {
     }
 }
 
+TEST(LessonGeometry, AScreenWiderThanSixteenBitsOfTwipsKeepsItsRow) {
+    // 2560 x 1440 is 38400 x 21600 twips: w = 38400 / 6 = 6400, gap 6400 / 6 = 1066.7 -> 1067.
+    const LessonGeometry g = layOutLesson(lesson(5, BoardLayout::LeftToRight, QSize(38400, 21600)));
+    EXPECT_EQ(lefts(g, 5), (std::vector<int>{1067, 8534, 16001, 23468, 30935}));
+    EXPECT_EQ(g.places[5].image, QRect(30935, 10800, 6398, 4798));
+    EXPECT_EQ(g.heading.width(), 38400);
+}
+
 TEST(LessonGeometry, RightToLeftPlaceOneShowsTheLastStep) {
     const LessonGeometry ltr = layOutLesson(lesson(5, BoardLayout::LeftToRight));
     const LessonGeometry rtl = layOutLesson(lesson(5, BoardLayout::RightToLeft));

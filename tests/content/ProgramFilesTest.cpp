@@ -54,6 +54,7 @@ const PictureCase kPictures[] = {
     {"aobj_but_play_video.jpg", 110, 30},
     {"aobj_but_read_story.jpg", 110, 30},
     {"aobj_but_start_review.jpg", 110, 30},
+    {"aobj_but_stop_review.jpg", 110, 30},
     {"aobj_but_exit.jpg", 302, 30},
     {"aobj_continue_next.jpg", 606, 162},
     {"aobj_continue_replay.jpg", 606, 162},

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QVideoWidget>
 #include <QWidget>
 
@@ -48,6 +49,29 @@ TEST_F(RealMediaPlayerTest, StateFollowsPlayPauseStopAndTheClipsEnd) {
     const double seconds = RealPlatform::waitUntil([&] { return player->state() != State::Playing; });
     EXPECT_EQ(player->state(), State::Stopped);
     EXPECT_GT(seconds, 0.5);
+}
+
+TEST_F(RealMediaPlayerTest, AClipThatCannotBePlayedFailsWithAReason) {
+    const QString empty = real.path(QStringLiteral("empty.avi"));
+    const QString text = real.path(QStringLiteral("text.avi"));
+    ASSERT_TRUE(QFile(empty).open(QIODevice::WriteOnly));
+    QFile textFile(text);
+    ASSERT_TRUE(textFile.open(QIODevice::WriteOnly));
+    textFile.write("This is not a video.\r\n");
+    textFile.close();
+    for (const QString& path : {empty, text}) {
+        auto player = platform::mediaPlayers().create();
+        ASSERT_TRUE(player->load(path)) << path.toStdString();
+        player->play();
+        RealPlatform::waitUntil([&] { return player->state() != State::Playing; });
+        EXPECT_EQ(player->state(), State::Failed) << path.toStdString();
+        EXPECT_FALSE(player->errorString().isEmpty()) << path.toStdString();
+        EXPECT_FALSE(player->isLoading());
+        // Loading it again clears the failure.
+        ASSERT_TRUE(player->load(clip(0.5)));
+        EXPECT_EQ(player->state(), State::Stopped);
+        EXPECT_TRUE(player->errorString().isEmpty());
+    }
 }
 
 TEST_F(RealMediaPlayerTest, PictureSitsInTheGivenRectangleAndOutlivesItsWindowSafely) {

@@ -113,31 +113,48 @@ private:
 
 class FakeMediaPlayer : public MediaPlayer {
 public:
-    FakeMediaPlayer(FakeClock& clock, QStringList& log, double duration)
-        : clock_(clock), log_(log), duration_(duration) {}
+    FakeMediaPlayer(FakeClock& clock, FakeMediaPlayers& players) : clock_(clock), players_(players), log_(players.log) {
+        duration_ = players.clipDuration;
+    }
     Status load(const QString& path) override {
         log_.append(QStringLiteral("load ") + path);
         state_ = State::Stopped;
+        path_ = path;
         if (!QFileInfo(path).isFile()) return Error{QStringLiteral("The clip %1 does not exist.").arg(path)};
         return {};
     }
     void play() override {
         log_.append(QStringLiteral("play"));
-        if (state_ != State::Paused) started_ = clock_.monotonicSeconds();
+        if (state_ != State::Paused) {
+            started_ = clock_.monotonicSeconds();
+            duration_ = players_.clipDuration;
+        } else {
+            started_ += clock_.monotonicSeconds() - pausedAt_;  // a pause does not use up the clip
+        }
         state_ = State::Playing;
     }
     void pause() override {
         log_.append(QStringLiteral("pause"));
-        if (state_ == State::Playing) state_ = State::Paused;
+        if (state_ == State::Playing) {
+            state_ = State::Paused;
+            pausedAt_ = clock_.monotonicSeconds();
+        }
     }
     void stop() override {
         log_.append(QStringLiteral("stop"));
         state_ = State::Stopped;
     }
     State state() override {
-        if (state_ == State::Playing && clock_.monotonicSeconds() - started_ >= duration_) state_ = State::Stopped;
+        if (state_ == State::Playing && players_.failing.count(path_) != 0) state_ = State::Failed;
+        if (state_ == State::Playing && !isLoading() && clock_.monotonicSeconds() - started_ >= duration_)
+            state_ = State::Stopped;
         return state_;
     }
+    QString errorString() override {
+        const auto it = players_.failing.find(path_);
+        return state_ == State::Failed && it != players_.failing.end() ? it->second : QString();
+    }
+    bool isLoading() override { return state_ == State::Playing && players_.stalling.contains(path_); }
     void setDisplay(QWidget* window, const QRect& r) override {
         log_.append(window == nullptr
                         ? QStringLiteral("display none")
@@ -146,9 +163,12 @@ public:
 
 private:
     FakeClock& clock_;
+    FakeMediaPlayers& players_;
     QStringList& log_;
+    QString path_;
     double duration_;
     double started_ = 0.0;
+    double pausedAt_ = 0.0;
     State state_ = State::Stopped;
 };
 }  // namespace
@@ -162,9 +182,7 @@ bool FakeAudioDevices::addWave(const QString& path, double seconds) {
     return writeSilentWav(path, seconds);
 }
 
-std::unique_ptr<MediaPlayer> FakeMediaPlayers::create() {
-    return std::make_unique<FakeMediaPlayer>(clock_, log, clipDuration);
-}
+std::unique_ptr<MediaPlayer> FakeMediaPlayers::create() { return std::make_unique<FakeMediaPlayer>(clock_, *this); }
 
 bool writeSilentWav(const QString& path, double seconds) {
     const quint32 rate = 22050;

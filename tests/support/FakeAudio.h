@@ -74,6 +74,9 @@ public:
     std::unique_ptr<MediaPlayer> create() override;
 
     double clipDuration = 3.0;
+    // Clips that fail once asked to play, with the player's reason, and clips that stay loading.
+    std::map<QString, QString> failing;
+    QSet<QString> stalling;
     QStringList log;  // "load PATH", "play", "pause", "stop", "display X,Y WxH" / "display none"
 
 private:

@@ -34,6 +34,8 @@ public:
     int videos = 0;
     std::function<void()> onVideo;
     std::function<void()> onIntroduction;
+    // The lesson and the video before a task run for real (they are counted all the same).
+    bool realLessonAndVideo = false;
 
     void recordResults() override {
         resultsRecorded.push_back(TaskFinished);
@@ -42,8 +44,12 @@ public:
     void playVideoBeforeTask() override {
         ++videos;
         if (onVideo) onVideo();
+        if (realLessonAndVideo) FormAnimation::playVideoBeforeTask();
     }
-    void playLesson() override { ++lessons; }
+    void playLesson() override {
+        ++lessons;
+        if (realLessonAndVideo) FormAnimation::playLesson();
+    }
     void introduceTask() override {
         if (onIntroduction) onIntroduction();
     }
@@ -130,6 +136,11 @@ struct ActivityWorld {
     // The queue of the task selection window: every task ticked, in this order.
     void queue(const QStringList& taskFiles) {
         auto* list = qobject_cast<FormTask*>(form(FormId::Task));
+        // The filter boxes as the window shows them, so that its showing after the activity
+        // keeps this list.
+        list->showStepFilter();
+        // Hidden, as Continue leaves it, so that the activity's end shows it again.
+        list->hide();
         list->ListTasks->clear();
         ChosenTaskCount = static_cast<std::int16_t>(taskFiles.size());
         for (int i = 0; i < taskFiles.size(); ++i) {
@@ -150,6 +161,12 @@ struct ActivityWorld {
             QCoreApplication::processEvents();
         }
         return animation;
+    }
+
+    // The task selection window's activation after the activity, which tells the teacher what
+    // could not be saved.
+    void handBack() {
+        for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
     }
 
     // The window made to drive the board directly, without the activity.

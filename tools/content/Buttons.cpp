@@ -195,6 +195,8 @@ Status writeButtonPictures(ContentOutput& out) {
          button(110, 30, QColor(106, 27, 154), Qt::white, Icon::Book, QStringLiteral("Read Story"), 15)},
         {"aobj_but_start_review.jpg",
          button(110, 30, QColor(21, 101, 192), Qt::white, Icon::None, QStringLiteral("Start Review"), 15)},
+        {"aobj_but_stop_review.jpg",
+         button(110, 30, QColor(198, 40, 40), Qt::white, Icon::Stop, QStringLiteral("Stop"), 15)},
         {"aobj_but_exit.jpg", button(302, 30, QColor(255, 214, 0), Qt::black, Icon::Back,
                                      QStringLiteral("Back to the Task Selection Menu"), 16)},
         {"aobj_continue_next.jpg", menuChoice(QColor(21, 101, 192), QStringLiteral("Next Task"),
