@@ -737,3 +737,62 @@ TEST_F(ActivityAccess, APictureLetGoWhileASentencePlaysLandsWhenTheSentenceIsOve
 }
 
 }  // namespace
+
+namespace {
+
+// The pointer methods in the other two directions: the picture of the step each box expects
+// (right to left the right-most box takes step 1) goes into the first empty box.
+struct PointerCase {
+    int method;
+    int layout;
+    const char* name;
+};
+
+class PointerLayouts : public ActivityAccess, public ::testing::WithParamInterface<PointerCase> {};
+
+TEST_P(PointerLayouts, EveryPictureDroppedIntoItsBoxSolvesTheTask) {
+    StudentOptions.AccessMethod = static_cast<std::int16_t>(GetParam().method);
+    StudentOptions.LayoutDirection = static_cast<std::int16_t>(GetParam().layout);
+    StudentOptions.ShuffleMode = 2;
+    StudentOptions.FeedbackMode = 2;
+    const QString task = world.addTask(QStringLiteral("Tea"), 4);
+    int carrying = 0;
+    student = [&] {
+        const activity::BoardGeometry& g = w->boardGeometry();
+        if (carrying != 0) {
+            // Click to carry: the cursor has brought the picture over the box; drop it there.
+            act([&] { queueClickAt(w, w->mapFromGlobal(QCursor::pos())); });
+            carrying = 0;
+            return;
+        }
+        const int slot = rightSlot();
+        if (slot == 0) return;
+        const int box = activity::firstEmptyBox(w->board());
+        const QPoint grab = centreOf(w->PicBase[slot]);
+        const QPoint drop = g.slots[box].box.topLeft() + QPoint(4, 4) + (grab - w->PicBase[slot]->pos());
+        if (GetParam().method == 4) {
+            act([&] { queueDrag(w, grab, drop); });
+            return;
+        }
+        QCursor::setPos(w->mapToGlobal(grab));
+        act([&] {
+            queueClickAt(w, grab);
+            QCursor::setPos(w->mapToGlobal(drop));
+        });
+        carrying = slot;
+    };
+    ASSERT_TRUE(runTask(task));
+    EXPECT_EQ(PictureMoves, 4);
+    EXPECT_EQ(IncorrectMoves, 0);
+    for (int b = 1; b <= 4; ++b) EXPECT_EQ(BoxStep[b], activity::expectedStep(b, 4, w->boardOptions().layout)) << b;
+}
+
+INSTANTIATE_TEST_SUITE_P(Directions, PointerLayouts,
+                         ::testing::Values(PointerCase{4, 2, "DragTopToBottom"}, PointerCase{4, 3, "DragRightToLeft"},
+                                           PointerCase{5, 2, "CarryTopToBottom"},
+                                           PointerCase{5, 3, "CarryRightToLeft"}),
+                         [](const ::testing::TestParamInfo<PointerCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+}  // namespace
