@@ -140,7 +140,8 @@ void FormMaint::CmdPrintTask_Click() {
     printCancelled_ = false;
     showFrame(FramePrintPic);
     for (const QString& image : pictures->images) {
-        static_cast<void>(showPicture(ImgPrintPreview, image));
+        // Read whole, as the page shows it sharper than the screen; unreadable, it prints blank.
+        static_cast<void>(ImgPrintPreview->loadPicture(image));
         PrintWaiting = 1;
         PrintChoice = 1;
         // A waiting pass of the event pump: it blocks until the next event and never spins.
@@ -148,10 +149,9 @@ void FormMaint::CmdPrintTask_Click() {
         if (printCancelled_) break;
         if (PrintChoice != 1) continue;
         // The picture at the top left corner of its own page, at the size the preview shows it.
-        auto picture = readPicture(image);
         auto printer = platform::newPrinter();
         printer->printText(QString(), {0.0, 0.0});
-        printer->paintPicture(picture ? *picture : QImage(),
+        printer->paintPicture(ImgPrintPreview->picture(),
                               printedPictureRect(ImgPrintPreview->size(), platform::screen().twipsPerPixelX(),
                                                  platform::screen().twipsPerPixelY()));
         const Result<QString> sent = printer->endDocument();
