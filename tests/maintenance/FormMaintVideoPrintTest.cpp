@@ -10,9 +10,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QPrinterInfo>
+#include <QProcess>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+
+#include <cstdlib>
 
 namespace {
 
@@ -292,6 +297,64 @@ TEST_F(Printing, ClosingTheWindowDuringTheWaitEndsIt) {
     EXPECT_EQ(w->PrintWaiting, 0);
     EXPECT_TRUE(p.printLog->isEmpty());
     EXPECT_FALSE(w->isVisible());
+}
+
+}  // namespace
+
+namespace {
+
+// The platform's own printer: without a printer set up each printed picture is a PDF of one page
+// in the data folder's printed/ folder. The pages are made pictures with pdftoppm and looked at:
+// the top left corner of each shows its picture's colour. With STEPWICK_SHOTS_DIR set the page
+// pictures are kept there.
+TEST_F(Printing, WithoutAPrinterTwoPrintedPicturesBecomeTwoOnePagePdfsShowingThem) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+        GTEST_SKIP() << "pdftoppm is not installed (Debian package poppler-utils)";
+    const QString printed = p.path(QStringLiteral("printed"));
+    RealServices real(printed);
+    if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this machine has a printer set up";
+    platform::services().newPrinter = real.services().newPrinter;
+    image(QStringLiteral("320000002.png"), Qt::red, {64, 48});
+    image(QStringLiteral("320000004.png"), Qt::darkGreen, {64, 48});
+    answer({false, true, false, true});
+    print();
+
+    ASSERT_EQ(p.messages.texts.size(), 2) << p.messages.texts.join(u'|').toStdString();
+    const QStringList pdfs = QDir(printed).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
+    ASSERT_EQ(pdfs.size(), 2);
+    for (const QString& text : p.messages.texts) {
+        EXPECT_TRUE(text.startsWith(QStringLiteral("printing\nNo printer is set up, so the page was saved as ")))
+            << text.toStdString();
+    }
+    const QColor expected[] = {Qt::red, Qt::darkGreen};
+    const QString shots = qEnvironmentVariable("STEPWICK_SHOTS_DIR");
+    for (int i = 0; i < 2; ++i) {
+        // The message names the file; two pages in one second get names of their own.
+        const QString said = p.messages.texts[i];
+        const QString pdf = said.mid(said.indexOf(QStringLiteral(" saved as ")) + 10).chopped(1);
+        ASSERT_TRUE(pdfs.contains(QFileInfo(pdf).fileName())) << said.toStdString();
+        const QString stem = p.path(QStringLiteral("page%1").arg(i + 1));
+        QProcess convert;
+        convert.start(QStringLiteral("pdftoppm"),
+                      {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("30"), pdf, stem});
+        ASSERT_TRUE(convert.waitForFinished(30000));
+        // One page only: pdftoppm names a lone page "-1".
+        const QStringList pages = QDir(AppFolder).entryList({QStringLiteral("page%1-*.png").arg(i + 1)});
+        ASSERT_EQ(pages, QStringList({QStringLiteral("page%1-1.png").arg(i + 1)}));
+        const QImage page(p.path(pages.first()));
+        ASSERT_FALSE(page.isNull());
+        // The picture is 400 x 300 pixels of the screen, 4.2 x 3.1 inches, from the top left of
+        // the printable area; at 30 dpi its middle lies well inside (60, 45) from the margin.
+        const QColor atPicture = page.pixelColor(70, 70);
+        EXPECT_LT(std::abs(atPicture.red() - expected[i].red()) + std::abs(atPicture.green() - expected[i].green()) +
+                      std::abs(atPicture.blue() - expected[i].blue()),
+                  60)
+            << pages.first().toStdString() << " " << atPicture.name().toStdString();
+        // Below the picture the page is white.
+        EXPECT_EQ(page.pixelColor(page.width() / 2, page.height() - 40), QColor(Qt::white));
+        if (!shots.isEmpty())
+            QFile::copy(p.path(pages.first()), QDir(shots).filePath(QStringLiteral("printed_page%1.png").arg(i + 1)));
+    }
 }
 
 }  // namespace
