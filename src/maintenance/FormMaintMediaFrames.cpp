@@ -37,6 +37,7 @@ public:
     OptionCaption(const QString& text, QRadioButton* option, QWidget* parent) : QLabel(text, parent), option_(option) {
         setTextFormat(Qt::PlainText);
         setWordWrap(true);
+        setAlignment(Qt::AlignLeft | Qt::AlignTop);
         setBuddy(option);
     }
 
