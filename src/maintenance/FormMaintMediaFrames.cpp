@@ -4,6 +4,7 @@
 
 #include "maintenance/FormMaint.h"
 
+#include "app/Globvars.h"
 #include "app/PictureWidgets.h"
 #include "maintenance/FileBrowser.h"
 #include "maintenance/MaintWidgets.h"
@@ -166,11 +167,14 @@ void FormMaint::buildPromptFrame() {
     constexpr int kRows = (kPromptCount + 1) / 2;
     QFont small = font();
     small.setPixelSize(13);
+    const auto prompts = promptTable(Edition);
     for (int i = 0; i < kPromptCount; ++i) {
         auto* option = new QRadioButton(FrameOverlayRecord2);
         option->setObjectName(QStringLiteral("OptOverlay"));
         option->setProperty("index", i);
-        auto* caption = new OptionCaption(QString(), option, FrameOverlayRecord2);
+        const QString wording = QCoreApplication::translate(kPromptContext, prompts[static_cast<size_t>(i)].caption);
+        option->setAccessibleName(wording);
+        auto* caption = new OptionCaption(wording, option, FrameOverlayRecord2);
         caption->setFont(small);
         caption->setFixedWidth(270);
         auto* row = new QHBoxLayout;
@@ -179,7 +183,7 @@ void FormMaint::buildPromptFrame() {
         row->addWidget(caption, 1);
         options->addLayout(row, i % kRows, i / kRows);
         OptOverlay[static_cast<size_t>(i)] = option;
-        // The captions are filled, by the edition, each time the screen opens.
+        // Filled again, by the edition, each time the screen opens.
         OptOverlayCaption[static_cast<size_t>(i)] = caption;
     }
     body->addLayout(options);
