@@ -153,6 +153,16 @@ MciError MultimediaCommands::close(const QString& alias) {
     return devices_.erase(aliasKey(alias)) != 0 ? MciOk : MciNoSuchDevice;
 }
 
+WaveRecorder* MultimediaCommands::recorder(const QString& alias) const {
+    const auto found = devices_.find(aliasKey(alias));
+    return found == devices_.end() ? nullptr : found->second->recorder.get();
+}
+
+bool MultimediaCommands::isRecording(const QString& alias) const {
+    const auto found = devices_.find(aliasKey(alias));
+    return found != devices_.end() && found->second->recording;
+}
+
 MultimediaCommands& multimedia() {
     // Its devices are Qt Multimedia objects: made only while the application object exists.
     Q_ASSERT(QCoreApplication::instance() != nullptr);

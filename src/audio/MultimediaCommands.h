@@ -49,6 +49,12 @@ public:
     // Aliases of the devices open now.
     int openDeviceCount() const { return static_cast<int>(devices_.size()); }
 
+    // The recording open under that alias, or null: the level meter and the silence check look
+    // at it while it is open.
+    WaveRecorder* recorder(const QString& alias) const;
+    // True when the recording open under that alias was started: its microphone records.
+    bool isRecording(const QString& alias) const;
+
 private:
     struct Device;
     MciError run(const QStringList& words, QString* reply);

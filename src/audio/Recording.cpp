@@ -13,8 +13,25 @@ void startRecording() {
     mciSendString(QStringLiteral("record capture"));
 }
 
-void stopRecording(const QString& path) {
-    mciSendString(QStringLiteral("save capture ") + quoteText(path));
+namespace {
+
+const QString kCapture = QStringLiteral("capture");
+
+}  // namespace
+
+RecordingResult stopRecording(const QString& path) {
+    RecordingResult result;
+    result.recorded = multimedia().isRecording(kCapture);
+    result.saved = mciSendString(QStringLiteral("save capture ") + quoteText(path)) == MciOk;
+    if (WaveRecorder* recorder = multimedia().recorder(kCapture)) result.peak = recorder->peak();
     platform::pump().doEvents();
     mciSendString(QStringLiteral("close capture"));
+    return result;
+}
+
+void discardRecording() { mciSendString(QStringLiteral("close capture")); }
+
+float recordingLevel() {
+    WaveRecorder* recorder = multimedia().recorder(kCapture);
+    return recorder == nullptr ? 0.0f : recorder->level();
 }

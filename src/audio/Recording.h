@@ -9,6 +9,21 @@
 // Closes every multimedia device, then opens a new recording and starts it.
 void startRecording();
 
+// What became of a recording.
+struct RecordingResult {
+    bool recorded = false;  // the microphone recorded (false: none, or it could not be opened)
+    bool saved = false;     // the file was written (false also when the write failed)
+    float peak = 0.0f;      // the loudest sample of the recording, 0 to 1 of full scale
+};
+
 // Saves what was recorded so far to path (blanks allowed), lets pending events run once, then
-// releases the recording.
-void stopRecording(const QString& path);
+// releases the recording. The file is replaced only once it is whole: a failed save leaves it as
+// it was.
+RecordingResult stopRecording(const QString& path);
+
+// Releases the recording without saving it.
+void discardRecording();
+
+// How loud the microphone of the running recording is now, 0 to 1 of full scale; 0 when no
+// recording runs.
+float recordingLevel();

@@ -6,6 +6,7 @@
 #include "app/WindowSetup.h"
 #include "library/PathHelpers.h"
 #include "maintenance/MaintWidgets.h"
+#include "maintenance/RecordingControls.h"
 #include "maintenance/WorkshopFiles.h"
 #include "platform/Services.h"
 
@@ -204,6 +205,16 @@ void FormMaint::leaveWindow() {
 void FormMaint::closeEvent(QCloseEvent* event) {
     // Closing the window from the desktop is leaving it: a wizard in progress is cancelled first,
     // so no temporary recording stays behind, and the main menu comes back.
+    // A print waiting for the teacher's choice ends first, and a prompt being recorded is dropped.
+    if (PrintWaiting == 1) {
+        printCancelled_ = true;
+        PrintWaiting = 0;
+    }
+    if (recording_ == Recorder::Prompt) {
+        TimerOverlay2->setEnabled(false);
+        dropRecording();
+    }
+    hideOverlay();
     QFrame* frame = currentFrame();
     if (frame == FrameMaint1 || frame == FrameMaint2 || frame == FrameMaint3 || frame == FrameMaint4) {
         cancelTaskWizard();

@@ -2,15 +2,20 @@
 
 #include "library/TaskListTexts.h"
 #include "maintenance/TaskSlots.h"
+#include "maintenance/WorkshopMedia.h"
 
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 
 #include <array>
 #include <cstdint>
+#include <memory>
 
 class FileBrowser;
+class LevelMeter;
+class MediaPlayer;
 class PictureBox;
 class PictureButton;
 class QComboBox;
@@ -20,17 +25,24 @@ class QLineEdit;
 class QListView;
 class QListWidget;
 class QPushButton;
+class QRadioButton;
 class QStackedWidget;
 class QTreeView;
+class RecordTimer;
+struct RecordingResult;
 
 // "Task Maintenance": the teacher's workshop. A stack of frames of which one is shown at a time:
 // the small menu, the task list and the four steps of the task wizard, the picture library and
-// the three steps of the picture wizard. The controls carry the names the teacher's manual uses.
+// the three steps of the picture wizard, the prompt screen and the print preview; over them the
+// video chooser and the troubleshooting panel. The controls carry the names the teacher's manual
+// uses.
 //
 // The files: FormMaint.cpp (the window, its frames, activation, the lists, leaving),
 // FormMaintTaskFrames.cpp / FormMaintTasks.cpp (the task list and wizard: controls / handlers),
 // FormMaintPictureFrames.cpp / FormMaintPictures.cpp (the picture library and wizard),
-// FormMaintMedia.cpp (the recorders, the video clip and printing, still to come).
+// FormMaintMediaFrames.cpp (the controls of the media), FormMaintMedia.cpp (the recorders and the
+// troubleshooting panel), FormMaintPrompts.cpp (the prompt screen), FormMaintVideo.cpp (the video
+// chooser and printing).
 class FormMaint : public QWidget {
     Q_OBJECT
 public:
@@ -145,6 +157,64 @@ public:
     QPushButton* CmdSaveExit = nullptr;
     QPushButton* CmdExitNoSave = nullptr;
 
+    // The level meters beside the two recorders.
+    LevelMeter* MeterIntro = nullptr;
+    LevelMeter* MeterAuditory = nullptr;
+
+    // The recorders share one device: RecordingActive is 1 while any of them records. Each has its
+    // 15-second limit.
+    std::int16_t RecordingActive = 0;
+    RecordTimer* TimerRecord = nullptr;
+    RecordTimer* TimerRecordIntro = nullptr;
+    RecordTimer* TimerOverlay2 = nullptr;
+
+    // The troubleshooting panel, shown over any frame.
+    QFrame* FrameTrouble = nullptr;
+    PictureBox* ImageMicUsb = nullptr;
+    PictureBox* ImageMicJack = nullptr;
+    QPushButton* CmdShowWindowsVolume = nullptr;
+    QPushButton* CmdtroubleClose = nullptr;
+
+    // The prompt screen ("Language Customization").
+    QFrame* FrameOverlayRecord2 = nullptr;
+    std::array<QRadioButton*, kPromptCount> OptOverlay{};
+    std::array<QLabel*, kPromptCount> OptOverlayCaption{};  // each option's wording, wrapped beside it
+    QLabel* LabExplainOverlay2 = nullptr;
+    PictureButton* PicOverlayRecord2 = nullptr;
+    PictureButton* PicOverlayStopRecord2 = nullptr;
+    LevelMeter* MeterOverlay2 = nullptr;
+    QPushButton* cmdOverlayPlay2 = nullptr;
+    QPushButton* cmdOverlayRevert2 = nullptr;
+    QPushButton* CmdTrouble2 = nullptr;
+    QPushButton* CmdOverlayBack2 = nullptr;
+    QLineEdit* TextReview = nullptr;
+    std::array<QString, kPromptCount> PromptFiles;
+    std::array<QString, kPromptCount> PromptHelp;
+    int SelectedPrompt = 0;
+
+    // The video chooser, shown over step 3. Dir3 and File3 are the browser's tree and list; the
+    // preview shows in VideoScreen.
+    QFrame* FrameTaskVideo = nullptr;
+    FileBrowser* VideoBrowser = nullptr;
+    QTreeView* Dir3 = nullptr;
+    QListView* File3 = nullptr;
+    QFrame* FrameVideo = nullptr;
+    QWidget* VideoScreen = nullptr;
+    QPushButton* CmdUseVideo = nullptr;
+    QPushButton* CmdCancelVideo = nullptr;
+    // The preview's player, made at the first preview, and the clip it holds (its file name).
+    std::unique_ptr<MediaPlayer> MediaPlayer1;
+    QString MediaPlayer1FileName;
+
+    // The print preview.
+    QFrame* FramePrintPic = nullptr;
+    PictureBox* ImgPrintPreview = nullptr;
+    QPushButton* CmdPrintThisPic = nullptr;
+    QPushButton* CmdPrintNextPic = nullptr;
+    // 1 while the preview waits for the teacher's choice; the choice: 1 print, 0 skip.
+    std::int16_t PrintWaiting = 0;
+    std::int16_t PrintChoice = 0;
+
     // The task wizard's state.
     QString EditTaskFile;            // bare name of the task file being made or changed
     QString EditTaskId;              // its id
@@ -231,6 +301,44 @@ public:
     void leavingIntroductionStep(bool discard);
     void leavingNarrationStep(bool discard);
 
+    // The recorders (FormMaintMedia.cpp).
+    void PicStartRecordingAuditory_Click();
+    void PicStopRecordingAuditory_Click();
+    void PicPlayRecordingAuditory_Click();
+    void TimerRecord_Timer();
+    void CmdEraseRecording_Click();
+    void finishStepRecording();
+    void PicRecordWaveIntro_Click();
+    void PicStopRecordingIntro_Click();
+    void PicPlayRecordIntro_Click();
+    void TimerRecordIntro_Timer();
+    void CmdClearAudioIntro_Click();
+    void finishIntroRecording();
+    // CmdTrouble, CmdTroubleIntro and CmdTrouble2.
+    void CmdTrouble_Click();
+    void CmdtroubleClose_Click();
+    void CmdShowWindowsVolume_Click();
+
+    // The prompt screen (FormMaintPrompts.cpp).
+    void OptOverlay_Click(int index);
+    void PicOverlayRecord2_Click();
+    void PicOverlayStopRecord2_Click();
+    void TimerOverlay2_Timer();
+    void cmdOverlayPlay2_Click();
+    void cmdOverlayRevert2_Click();
+    void CmdOverlayBack2_Click();
+
+    // The video chooser and printing (FormMaintVideo.cpp).
+    void File3_Click();
+    void File3_DblClick();
+    void CmdUseVideo_Click();
+    void CmdCancelVideo_Click();
+    void CmdPrintThisPic_Click();
+    void CmdPrintNextPic_Click();
+
+    // The panel shown over the frames (the video chooser, the troubleshooting panel), or null.
+    QFrame* currentOverlay() const { return overlay_; }
+
     // Shows one frame of the stack and puts the keyboard focus on its first control.
     void showFrame(QFrame* frame);
     QFrame* currentFrame() const;
@@ -245,6 +353,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildMenuFrame();
@@ -262,6 +371,27 @@ private:
     void connectTaskHandlers();
     void connectPictureHandlers();
     void setUpMediaControls();
+    void buildTroubleFrame();
+    void buildPromptFrame();
+    void buildVideoChooser();
+    void buildPrintFrame();
+
+    // The recordings: which recorder records (one at a time), starting and ending it.
+    enum class Recorder { None, Step, Intro, Prompt };
+    bool beginRecording(Recorder recorder);
+    RecordingResult endRecording(const QString& path);
+    void dropRecording();
+    // Tells the teacher when a recording brought nothing or only silence.
+    void reportRecording(const RecordingResult& result);
+    void showLevel();
+    void finishPromptRecording();
+    void resetPromptRecorder();
+
+    void previewClip();
+    void showOverlay(QFrame* overlay);
+    void hideOverlay();
+    void placeOverlay();
+    void resetVideoPreview();
 
     void fillPictureLists(const QList<ListedFile>& pictures);
     void showListProblems(const QStringList& problems);
@@ -274,4 +404,8 @@ private:
     void leaveWindow();
 
     ProblemsShownOnce shownProblems_;
+    Recorder recording_ = Recorder::None;
+    QFrame* overlay_ = nullptr;
+    QPointer<QWidget> overlayReturnFocus_;
+    bool printCancelled_ = false;
 };

@@ -149,11 +149,13 @@ void FormMaint::buildPictureStep3() {
                                      "Recording\" when finished."),
                                   "LabelNotRecording");
     recorder->addWidget(LabelNotRecording);
-    const RecorderControls controls = addRecorderControls(recorder, FrameSelectPic3, "PicStartRecordingAuditory",
-                                                          "PicStopRecordingAuditory", "PicPlayRecordingAuditory");
+    const RecorderControls controls =
+        addRecorderControls(recorder, FrameSelectPic3, "PicStartRecordingAuditory", "PicStopRecordingAuditory",
+                            "PicPlayRecordingAuditory", "MeterAuditory");
     PicStartRecordingAuditory = controls.start;
     PicStopRecordingAuditory = controls.stop;
     PicPlayRecordingAuditory = controls.play;
+    MeterAuditory = controls.meter;
     CmdEraseRecording =
         makeButton(FrameSelectPic3, "CmdEraseRecording", tr("Erase the current recorded auditory narration"));
     CmdTrouble = makeButton(FrameSelectPic3, "CmdTrouble", tr("Troubleshooting"));

@@ -169,11 +169,12 @@ void FormMaint::buildTaskStep4() {
     LabelAudioIntro = makeLabel(FrameMaint4, QString(), "LabelAudioIntro");
     layout->addWidget(LabelAudioIntro);
 
-    const RecorderControls controls =
-        addRecorderControls(layout, FrameMaint4, "PicRecordWaveIntro", "PicStopRecordingIntro", "PicPlayRecordIntro");
+    const RecorderControls controls = addRecorderControls(layout, FrameMaint4, "PicRecordWaveIntro",
+                                                          "PicStopRecordingIntro", "PicPlayRecordIntro", "MeterIntro");
     PicRecordWaveIntro = controls.start;
     PicStopRecordingIntro = controls.stop;
     PicPlayRecordIntro = controls.play;
+    MeterIntro = controls.meter;
     CmdClearAudioIntro = makeButton(FrameMaint4, "CmdClearAudioIntro", tr("Clear the Current Recording"));
     CmdTroubleIntro = makeButton(FrameMaint4, "CmdTroubleIntro", tr("Troubleshooting"));
     addButtonRow(layout, {CmdClearAudioIntro, CmdTroubleIntro})->addStretch(1);

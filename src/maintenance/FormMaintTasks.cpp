@@ -74,6 +74,9 @@ void FormMaint::highlightFile(QListWidget* list, const QStringList& files, const
 
 void FormMaint::startTaskWizard() {
     IgnoreVideoListClicks = 1;
+    // The preview of an earlier task is gone: "Use this video clip" without a preview keeps this
+    // task's own clip.
+    resetVideoPreview();
     for (int i = 1; i <= kMaxSteps; ++i) {
         EditStepFiles[i].clear();
         EditStepPictures[i].clear();

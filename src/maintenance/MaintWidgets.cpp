@@ -2,6 +2,7 @@
 
 #include "app/Globvars.h"
 #include "app/PictureWidgets.h"
+#include "maintenance/RecordingControls.h"
 #include "maintenance/WorkshopFiles.h"
 
 #include "platform/Services.h"
@@ -13,11 +14,32 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+namespace {
+
+// Lets a picture button take Enter as the push buttons do (a button takes only Space by itself).
+class EnterClicks : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        auto* button = qobject_cast<QAbstractButton*>(watched);
+        if (button == nullptr || (key != Qt::Key_Return && key != Qt::Key_Enter)) return false;
+        if (button->isEnabled()) button->click();
+        return true;
+    }
+};
+
+}  // namespace
 
 void LibraryList::focusInEvent(QFocusEvent* event) {
     QListWidget::focusInEvent(event);
@@ -72,6 +94,7 @@ PictureButton* makePictureButton(QWidget* parent, const char* name, const QStrin
     button->setFixedSize(size);
     // Without its picture the button shows its caption, so a missing file is no reason to stop.
     static_cast<void>(button->loadPicture(QDir(AppFolder).filePath(picture)));
+    button->installEventFilter(new EnterClicks(button));
     return button;
 }
 
@@ -142,21 +165,26 @@ LibraryList* addHeadedList(QVBoxLayout* layout, QWidget* parent, const char* nam
 }
 
 RecorderControls addRecorderControls(QVBoxLayout* layout, QWidget* parent, const char* start, const char* stop,
-                                     const char* play) {
+                                     const char* play, const char* meter) {
     constexpr QSize kSize{180, 48};
     RecorderControls controls;
     controls.start = makePictureButton(parent, start, QCoreApplication::translate("FormMaint", "Start Recording"),
                                        kRecordStartPicture, kSize);
     controls.stop = makePictureButton(parent, stop, QCoreApplication::translate("FormMaint", "Stop Recording"),
                                       kRecordStopPicture, kSize);
-    controls.play =
-        makePictureButton(parent, play, QCoreApplication::translate("FormMaint", "Play"), kRecordPlayPicture, kSize);
+    if (play != nullptr) {
+        controls.play = makePictureButton(parent, play, QCoreApplication::translate("FormMaint", "Play"),
+                                          kRecordPlayPicture, kSize);
+    }
+    controls.meter = new LevelMeter(parent, meter);
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(12);
     grid->addWidget(controls.start, 0, 0);
     grid->addWidget(controls.stop, 0, 0);
-    grid->addWidget(controls.play, 0, 1);
-    grid->setColumnStretch(2, 1);
+    int column = 1;
+    if (controls.play != nullptr) grid->addWidget(controls.play, 0, column++);
+    grid->addWidget(controls.meter, 0, column++, Qt::AlignVCenter);
+    grid->setColumnStretch(column, 1);
     controls.stop->hide();
     layout->addLayout(grid);
     return controls;

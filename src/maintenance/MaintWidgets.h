@@ -8,6 +8,7 @@
 
 #include <initializer_list>
 
+class LevelMeter;
 class PictureBox;
 class PictureButton;
 class QComboBox;
@@ -71,15 +72,17 @@ QComboBox* makeCategoryBox(QWidget* parent, const char* name);
 LibraryList* addHeadedList(QVBoxLayout* layout, QWidget* parent, const char* name, const QString& heading,
                            const QString& hint);
 
-// A recorder's start, stop and play controls in a row. The stop control lies on the start control
-// and is shown instead of it while recording.
+// A recorder's start, stop and play controls in a row, and beside them the level meter. The stop
+// control lies on the start control and is shown instead of it while recording. A recorder
+// without a play control (play null) has none.
 struct RecorderControls {
     PictureButton* start = nullptr;
     PictureButton* stop = nullptr;
     PictureButton* play = nullptr;
+    LevelMeter* meter = nullptr;
 };
 RecorderControls addRecorderControls(QVBoxLayout* layout, QWidget* parent, const char* start, const char* stop,
-                                     const char* play);
+                                     const char* play, const char* meter);
 
 // Shows a failure's message; nothing for a success.
 void showProblem(const Status& status);

@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 
 Status DesktopShell::open(const QString& pathOrUrl) {
@@ -19,3 +20,5 @@ Status DesktopShell::startProgram(const QString& program, const QStringList& arg
     if (QProcess::startDetached(program, arguments)) return {};
     return Error{QCoreApplication::translate("DesktopShell", "The program %1 could not be started.").arg(program)};
 }
+
+bool DesktopShell::hasProgram(const QString& program) { return !QStandardPaths::findExecutable(program).isEmpty(); }

@@ -32,6 +32,14 @@ public:
     virtual Status save(const QString& path) = 0;
 
     virtual void close() = 0;
+
+    // How loud the microphone is now: the largest sample (0 to 1 of full scale) of what arrived
+    // since the last call, or the last such figure when nothing new arrived. 0 when not recording.
+    virtual float level() = 0;
+
+    // The largest sample (0 to 1 of full scale) of the whole recording so far; 0 when nothing was
+    // recorded.
+    virtual float peak() = 0;
 };
 
 // Opens playback devices and recorders.

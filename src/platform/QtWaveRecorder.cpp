@@ -5,6 +5,7 @@
 #include <QMediaDevices>
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -57,6 +58,12 @@ PcmAudio pcmFromBytes(const QByteArray& bytes, const QAudioFormat& format) {
     return out;
 }
 
+float peakOf(const PcmAudio& audio) {
+    int largest = 0;
+    for (const std::int16_t s : audio.samples) largest = std::max(largest, std::abs(static_cast<int>(s)));
+    return static_cast<float>(largest) / 32768.0f;
+}
+
 QtWaveRecorder::QtWaveRecorder() : sink_(&recorded_) {}
 
 QtWaveRecorder::~QtWaveRecorder() { close(); }
@@ -64,6 +71,8 @@ QtWaveRecorder::~QtWaveRecorder() { close(); }
 Status QtWaveRecorder::start() {
     close();
     recorded_.clear();
+    measured_ = 0;
+    level_ = peak_ = 0.0f;
     const QAudioDevice device = QMediaDevices::defaultAudioInput();
     if (device.isNull()) return Error{QCoreApplication::translate("QtWaveRecorder", "No microphone was found.")};
     QAudioFormat wanted;
@@ -102,4 +111,25 @@ void QtWaveRecorder::close() {
         source_.reset();
     }
     if (sink_.isOpen()) sink_.close();
+}
+
+void QtWaveRecorder::measure() {
+    const qsizetype frameBytes = static_cast<qsizetype>(format_.bytesPerSample()) * std::max(format_.channelCount(), 1);
+    if (frameBytes <= 0) return;
+    const qsizetype end = recorded_.size() / frameBytes * frameBytes;
+    if (end <= measured_) return;
+    level_ = peakOf(pcmFromBytes(recorded_.mid(measured_, end - measured_), format_));
+    peak_ = std::max(peak_, level_);
+    measured_ = end;
+}
+
+float QtWaveRecorder::level() {
+    if (!source_) return 0.0f;
+    measure();
+    return level_;
+}
+
+float QtWaveRecorder::peak() {
+    measure();
+    return peak_;
 }

@@ -21,13 +21,24 @@ public:
     Status start() override;
     Status save(const QString& path) override;
     void close() override;
+    float level() override;
+    float peak() override;
 
 private:
+    // Takes in the samples that arrived since the last look.
+    void measure();
+
     std::unique_ptr<QAudioSource> source_;
     QByteArray recorded_;
     QBuffer sink_;
     QAudioFormat format_;
+    qsizetype measured_ = 0;  // bytes of recorded_ already measured
+    float level_ = 0.0f;
+    float peak_ = 0.0f;
 };
+
+// The largest sample of 16-bit PCM, 0 to 1 of full scale.
+float peakOf(const PcmAudio& audio);
 
 // Samples in any of the microphone's sample formats, as 16-bit PCM of the same rate and channels.
 PcmAudio pcmFromBytes(const QByteArray& bytes, const QAudioFormat& format);

@@ -16,4 +16,7 @@ public:
 
     // Starts a program with arguments and does not wait for it. An error names the program.
     virtual Status startProgram(const QString& program, const QStringList& arguments) = 0;
+
+    // True when a program of that name can be started (it is on the search path).
+    virtual bool hasProgram(const QString& program) = 0;
 };

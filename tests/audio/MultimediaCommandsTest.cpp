@@ -214,4 +214,45 @@ TEST_F(MultimediaTest, WithoutAMicrophoneOrARecordingNothingIsWrittenAndNothingS
     EXPECT_EQ(multimedia().openDeviceCount(), 0);
 }
 
+TEST_F(MultimediaTest, ARecordingTellsWhatBecameOfItHowLoudItWasAndCanBeDropped) {
+    const QString target = p.path(QStringLiteral("temp.wav"));
+    EXPECT_EQ(recordingLevel(), 0.0f);  // nothing records
+
+    p.audio.recordedLevel = 0.25f;
+    startRecording();
+    EXPECT_FLOAT_EQ(recordingLevel(), 0.25f);
+    RecordingResult heard = stopRecording(target);
+    EXPECT_TRUE(heard.recorded);
+    EXPECT_TRUE(heard.saved);
+    EXPECT_FLOAT_EQ(heard.peak, 0.25f);
+    EXPECT_EQ(recordingLevel(), 0.0f);
+
+    // A failed write: recorded, not saved, the file as it was.
+    const QByteArray before = p.readFile(QStringLiteral("temp.wav"));
+    p.audio.saveProblem = QStringLiteral("The disk is full.");
+    startRecording();
+    RecordingResult full = stopRecording(target);
+    EXPECT_TRUE(full.recorded);
+    EXPECT_FALSE(full.saved);
+    EXPECT_EQ(p.readFile(QStringLiteral("temp.wav")), before);
+    p.audio.saveProblem.clear();
+
+    p.audio.hasMicrophone = false;
+    startRecording();
+    RecordingResult none = stopRecording(target);
+    EXPECT_FALSE(none.recorded);
+    EXPECT_FALSE(none.saved);
+    EXPECT_EQ(none.peak, 0.0f);
+
+    // Dropped: released, nothing saved.
+    p.audio.hasMicrophone = true;
+    p.audio.log.clear();
+    trace.clear();
+    startRecording();
+    discardRecording();
+    EXPECT_EQ(trace.last(), QStringLiteral("close capture"));
+    EXPECT_FALSE(p.audio.log.join(u' ').contains(QStringLiteral("save")));
+    EXPECT_EQ(multimedia().openDeviceCount(), 0);
+}
+
 }  // namespace

@@ -71,10 +71,10 @@ TEST_F(Keyboard, EveryControlCarriesItsCaptionAsItsAccessibleName) {
 }
 
 TEST_F(Keyboard, TabFollowsTheReadingOrderOfEachFrame) {
-    EXPECT_EQ(tabOrder(), QStringList({"CmdTMPics", "CmdTMTasks", "CmdMainMenu"}));
+    EXPECT_EQ(tabOrder(), QStringList({"CmdTMPics", "CmdTMTasks", "CmdOverlayWaves", "CmdMainMenu"}));
     w->CmdTMTasks->click();
-    EXPECT_EQ(tabOrder(),
-              QStringList({"ListTasks", "CmdAddTask", "CmdExistingTask", "CmdDeleteTask", "CmdTMTaskBack"}));
+    EXPECT_EQ(tabOrder(), QStringList({"ListTasks", "CmdAddTask", "CmdExistingTask", "CmdDeleteTask", "CmdPrintTask",
+                                       "CmdTMTaskBack"}));
     w->CmdAddTask->click();
     EXPECT_EQ(tabOrder(), QStringList({"TextTask", "textTaskCategory", "CmdNextTask2", "CmdStep1Cancel"}));
     w->TextTask->setText(QStringLiteral("Task"));
@@ -83,9 +83,11 @@ TEST_F(Keyboard, TabFollowsTheReadingOrderOfEachFrame) {
     EXPECT_EQ(tabOrder(),
               QStringList({"ListPicStep", "CmdPastePic1", "CmdMaint4Back3", "CmdMaint2Next", "CmdTaskCancel"}));
     w->CmdMaint2Next->click();
-    EXPECT_EQ(tabOrder(), QStringList({"Cmdtask2Back1", "Cmdtask2Next3", "CmdDefineVideoDone"}));
+    EXPECT_EQ(tabOrder(),
+              QStringList({"CmdAddModifyTaskVideo", "Cmdtask2Back1", "Cmdtask2Next3", "CmdDefineVideoDone"}));
     w->Cmdtask2Next3->click();
-    EXPECT_EQ(tabOrder(), QStringList({"Cmdmaint3Back2", "CmdTaskSave", "CmdGoBackIntro"}));
+    EXPECT_EQ(tabOrder(), QStringList({"PicRecordWaveIntro", "CmdTroubleIntro", "Cmdmaint3Back2", "CmdTaskSave",
+                                       "CmdGoBackIntro"}));
     w->CmdGoBackIntro->click();
     w->CmdTMTaskBack->click();
     w->CmdTMPics->click();

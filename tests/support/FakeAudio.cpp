@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QtEndian>
 
+#include <cmath>
+
 void FakeWavePlayer::playSync(const QString& path, bool loop) {
     log.append(QStringLiteral("sync ") + path + (loop ? QStringLiteral(" loop") : QString()));
     current.clear();
@@ -82,32 +84,36 @@ std::unique_ptr<PlaybackDevice> FakeAudioDevices::openPlayback(const QString& pa
 namespace {
 class FakeRecorder : public WaveRecorder {
 public:
-    FakeRecorder(QStringList& log, std::shared_ptr<bool> alive, bool hasMicrophone)
-        : log_(log), alive_(std::move(alive)), hasMicrophone_(hasMicrophone) {}
+    FakeRecorder(FakeAudioDevices& devices, std::shared_ptr<bool> alive)
+        : devices_(devices), alive_(std::move(alive)) {}
     Status start() override {
         if (!*alive_) return Error{QStringLiteral("The recorder is gone.")};
-        log_.append(QStringLiteral("record"));
-        recording_ = hasMicrophone_;
+        devices_.log.append(QStringLiteral("record"));
+        recording_ = devices_.hasMicrophone;
         if (!recording_) return Error{QStringLiteral("No microphone was found.")};
         return {};
     }
     Status save(const QString& path) override {
         if (!*alive_) return Error{QStringLiteral("The recorder is gone.")};
-        log_.append(QStringLiteral("save ") + path);
+        devices_.log.append(QStringLiteral("save ") + path);
         if (!recording_) return Error{QStringLiteral("Nothing was recorded, so %1 was not written.").arg(path)};
-        if (!writeSilentWav(path, 0.5)) return Error{QStringLiteral("%1 cannot be written.").arg(path)};
+        // A failed write leaves the file as it was, as the real recorder's does.
+        if (!devices_.saveProblem.isEmpty()) return Error{devices_.saveProblem};
+        if (!writeToneWav(path, 0.5, devices_.recordedLevel))
+            return Error{QStringLiteral("%1 cannot be written.").arg(path)};
         return {};
     }
     void close() override {
         if (!*alive_) return;
-        log_.append(QStringLiteral("close recorder"));
+        devices_.log.append(QStringLiteral("close recorder"));
         recording_ = false;
     }
+    float level() override { return *alive_ && recording_ ? devices_.recordedLevel : 0.0f; }
+    float peak() override { return *alive_ && recording_ ? devices_.recordedLevel : 0.0f; }
 
 private:
-    QStringList& log_;
+    FakeAudioDevices& devices_;
     std::shared_ptr<bool> alive_;
-    bool hasMicrophone_;
     bool recording_ = false;
 };
 
@@ -173,9 +179,7 @@ private:
 };
 }  // namespace
 
-std::unique_ptr<WaveRecorder> FakeAudioDevices::openRecorder() {
-    return std::make_unique<FakeRecorder>(log, alive_, hasMicrophone);
-}
+std::unique_ptr<WaveRecorder> FakeAudioDevices::openRecorder() { return std::make_unique<FakeRecorder>(*this, alive_); }
 
 bool FakeAudioDevices::addWave(const QString& path, double seconds) {
     durations[path] = seconds;
@@ -184,7 +188,9 @@ bool FakeAudioDevices::addWave(const QString& path, double seconds) {
 
 std::unique_ptr<MediaPlayer> FakeMediaPlayers::create() { return std::make_unique<FakeMediaPlayer>(clock_, *this); }
 
-bool writeSilentWav(const QString& path, double seconds) {
+bool writeSilentWav(const QString& path, double seconds) { return writeToneWav(path, seconds, 0.0f); }
+
+bool writeToneWav(const QString& path, double seconds, float amplitude) {
     const quint32 rate = 22050;
     const quint32 samples = static_cast<quint32>(seconds * rate);
     const quint32 dataBytes = samples * 2;
@@ -209,7 +215,11 @@ bool writeSilentWav(const QString& path, double seconds) {
     u16(16);
     wav.append("data");
     u32(dataBytes);
-    wav.append(QByteArray(static_cast<qsizetype>(dataBytes), '\0'));
+    // A 440 Hz tone of that amplitude (0 to 1 of full scale); silence for 0.
+    for (quint32 i = 0; i < samples; ++i) {
+        const double value = amplitude * 32767.0 * std::sin(2.0 * 3.14159265358979 * 440.0 * i / rate);
+        u16(static_cast<quint16>(static_cast<qint16>(std::lround(value))));
+    }
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(wav) == wav.size();
 }

@@ -32,8 +32,8 @@ private:
 };
 
 // Playback devices whose sounds last a set time on the fake clock, and a recorder that writes
-// a short silent WAV file. Every action goes to log: "open PATH", "play PATH", "stop PATH",
-// "close PATH", "record", "save PATH", "close recorder".
+// a short WAV file: a tone of recordedLevel, which is also what it hears meanwhile. Every action goes to log: "open
+// PATH", "play PATH", "stop PATH", "close PATH", "record", "save PATH", "close recorder".
 //
 // A device may outlive its FakeAudioDevices (a test that ends with a device still open in a
 // process-wide interface); it then does nothing and reports "stopped".
@@ -57,6 +57,8 @@ public:
     double defaultDuration = 1.0;
     QSet<QString> undecodable;  // open fails, as for a file that is not a usable WAV
     bool hasMicrophone = true;
+    float recordedLevel = 0.5f;  // 0 to 1 of full scale; 0 records silence
+    QString saveProblem;         // when set, saving fails with it and writes nothing
 
     QStringList log;
     int openDevices = 0;  // playback devices not yet destroyed
@@ -85,3 +87,5 @@ private:
 
 // Writes a valid 16-bit 22050 Hz mono WAV of the given length (silence).
 bool writeSilentWav(const QString& path, double seconds);
+// The same holding a 440 Hz tone of that amplitude (0 to 1 of full scale).
+bool writeToneWav(const QString& path, double seconds, float amplitude);

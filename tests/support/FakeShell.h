@@ -13,9 +13,12 @@ public:
         return answer(program);
     }
 
+    bool hasProgram(const QString& program) override { return programs.contains(program); }
+
     QStringList opened;
     QStringList started;
-    bool result = true;  // false: every call fails
+    QStringList programs;  // the programs installed
+    bool result = true;    // false: every call fails
 
 private:
     Status answer(const QString& what) const {
