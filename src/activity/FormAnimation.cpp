@@ -177,6 +177,7 @@ void FormAnimation::wireHandlers() {
     connect(ImageContinueNext, &QAbstractButton::clicked, this, &FormAnimation::ImageContinueNext_Click);
     connect(ImageContinueReplay, &QAbstractButton::clicked, this, &FormAnimation::ImageContinueReplay_Click);
     connect(ImageContinueTask, &QAbstractButton::clicked, this, &FormAnimation::ImageContinueTask_Click);
+    wireAccessHandlers();
 }
 
 void FormAnimation::showOwnPicture(PictureBox* box, const QString& bareName) {
@@ -233,9 +234,12 @@ bool FormAnimation::event(QEvent* event) {
 
 bool FormAnimation::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
-    if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
+    const bool mouseButton =
+        type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick || type == QEvent::MouseButtonRelease;
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease && !mouseButton) return false;
     auto* target = qobject_cast<QWidget*>(watched);
     if (target == nullptr || target->window() != this) return false;
+    if (mouseButton) return carryPress(event);
     auto* key = static_cast<QKeyEvent*>(event);
     // A held key repeats as releases and presses; it counts once until it is really let go.
     if (!key->isAutoRepeat()) {
@@ -275,9 +279,11 @@ void FormAnimation::Form_KeyUp(int keyCode) {
     if (keyCode == activity::kSelectKeyCode) EnterReleased = 1;
 }
 
-// A mouse button on the window's background is a select switch while it is held down.
+// A mouse button on the window's background is the select switch. The press is kept until the
+// run loop acts on it: the window system may deliver a quick click's press and release in one
+// pass of the loop, and a switch adaptor or a touch tap makes nothing but quick clicks.
 void FormAnimation::Form_MouseDown() { SelectRequested = 1; }
-void FormAnimation::Form_MouseUp() { SelectRequested = 0; }
+void FormAnimation::Form_MouseUp() {}
 
 activity::BoardState FormAnimation::board() const {
     activity::BoardState s;

@@ -1,11 +1,15 @@
 #pragma once
 
+#include <QCursor>
 #include <QImage>
+#include <QPoint>
 #include <QString>
 #include <QWidget>
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "activity/ActivitySound.h"
 #include "activity/AngleTables.h"
@@ -177,15 +181,38 @@ public:
     // 0 solved.
     int checkSequence();
 
-    // ---- Seams of the parts still to come (each in its own file; see DEVELOPERS.md) ----
+    // ---- Access methods (FormAnimationSelection.cpp, FormAnimationPointer.cpp) ----
+    std::int16_t TargetBox = 0;   // the first empty box, 0 when every box is filled
+    double TimedScanStart = 0.0;  // monotonic seconds when the timed highlight last moved
+
     // What a click on the picture of `slot` does once it passed the guards: it becomes the
     // clicked slot. The run loop takes it up. Tests use it to place pictures.
     void selectSlot(int slot);
-    // The introduction before a run (plays nothing yet).
+    // The introduction recording and the access instructions before a run.
     virtual void introduceTask();
     // The run loop of the scanning and clicking methods; true when the task was solved, false
     // when the run was left by Exit.
     virtual bool runSelectionLoop();
+    void highlightSlot(int slot);
+    void placeScanPointer();
+    void markTargetBox();
+    void placeTargetArrow();
+    // Clicks of the scanning and clicking methods.
+    void PicScan_MouseDown();
+    void PicScan_MouseUp();
+    void ImBase_Click(int slot);
+    void LabShowTitle_Click(int slot);
+    void PicBase_Click(int slot);
+    void ImSeq_Click();
+    void ImSeparator_Click();
+    void LabGeneralInfo_Click();
+    // The pointer methods' handling, shared by PicBase, ImBase and LabShowTitle of a slot.
+    // `cursor` is the cursor in the window's coordinates.
+    void Picture_MouseDown(int slot, QPoint cursor);
+    void Picture_MouseMove(int slot, QPoint cursor);
+    void Picture_MouseUp(int slot);
+    // A pass of the pointer run: drops held back while a sentence played, and rejections.
+    void finishPendingDrops();
     // The video and the review lesson before a task and from their buttons.
     virtual void playVideoBeforeTask();
     virtual void playLesson();
@@ -262,6 +289,24 @@ private:
     bool startsOnShow_ = true;
     bool activityRunning_ = false;
     bool deleteWhenDone_ = false;
+
+    // ---- Access methods ----
+    bool runStepScanning();
+    bool runDirectSelection();
+    bool runTimedScanning();
+    void wireAccessHandlers();
+    // The mouse's press on a picture of the window while a picture is carried (click to carry):
+    // wherever it lands, it is the dropping click of the carried picture. True when taken.
+    bool carryPress(QEvent* event);
+    bool pictureIgnoresInput(int slot) const;
+    bool pointerMethod() const;
+    void dropPicture(int slot);
+    void resetPointerState();
+    QCursor handCursor_;
+    int droppingSlot_ = 0;                                // click to carry: the picture the dropping click let go
+    int pendingDrop_ = 0;                                 // a drop made while a sentence played, finished after it
+    std::array<int, 11> pickUps_{};                       // pick-ups of each slot, so a stale rejection is skipped
+    std::vector<std::pair<int, int>> pendingRejections_;  // (slot, its pick-ups at the drop)
 
     // ---- Results and reward (FormAnimationReward.cpp) ----
     // When the task on the board began (its layout), on the monotonic clock: the task's time.

@@ -125,8 +125,7 @@ void FormAnimation::runPointerTask() {
     SpaceReleased = 1;
     EnterReleased = 1;
     ScanSlot = 1;
-    Dragging = 0;
-    PointerButtonDown = 0;
+    resetPointerState();  // Dragging, PointerButtonDown, the carried picture
     const int method = options_.accessMethod;
     while (ExitRequested != 1) {
         if (checkSequence() != 1) {
@@ -140,8 +139,10 @@ void FormAnimation::runPointerTask() {
         }
         // The pictures are picked up and dropped by the pointer handlers while this waits.
         platform::pump().waitEvents();
+        finishPendingDrops();
         if (method == 5 && HeldSlot != 0) followCursor(HeldSlot);
     }
+    resetPointerState();
 }
 
 void FormAnimation::PicExit_Click() {

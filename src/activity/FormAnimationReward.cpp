@@ -84,9 +84,7 @@ void FormAnimation::handBackResultsProblems() {
             ResultsProblems.append(tr("All results have now been saved."));
         }
     }
-    // The task selection window is the teacher's: the message waits for it.
-    const QString problems = takeResultsProblems();
-    if (!problems.isEmpty()) platform::messages().ok(problems);
+    // The task selection window is the teacher's: it shows the problems when it shows again.
 }
 
 void FormAnimation::showReward() {

@@ -31,6 +31,50 @@ QString appFolderArgument(const QStringList& args, bool* given, QString* problem
     }
     return {};
 }
+Result<AppFolderChoice> fillWithDefaultContent(const QString& folder, const QString& content) {
+    if (content.isEmpty()) {
+        return Error{QCoreApplication::translate("AppFolder",
+                                                 "The program's default content was not found, so %1 cannot be filled. "
+                                                 "Reinstall the program, or start it with --app-folder DIR.")
+                         .arg(folder)};
+    }
+    if (Status s = copyMissingContent(content, folder); !s) return Error{s.error()};
+    return AppFolderChoice{folder, true};
+}
+
+// The folder named on the command line: a data folder is used as it is; a new folder (whose
+// parent exists) or an empty one is made a data folder with the default content; a folder that
+// holds anything else is left alone.
+Result<AppFolderChoice> chosenFolder(const QString& folder, const QString& content) {
+    const QFileInfo info(folder);
+    if (!info.exists()) {
+        if (!QFileInfo(info.absolutePath()).isDir()) return Error{checkUsableFolder(folder).error()};
+        if (!QDir().mkdir(folder)) {
+            return Error{QCoreApplication::translate("AppFolder", "The data folder %1 cannot be made.").arg(folder)};
+        }
+        if (Status s = checkUsableFolder(folder); !s) return Error{s.error()};
+        return fillWithDefaultContent(folder, content);
+    }
+    if (!info.isDir()) return Error{checkUsableFolder(folder).error()};
+    if (QFileInfo(QDir(folder).filePath(kProgramTypeFile)).isFile()) {
+        if (Status s = checkUsableFolder(folder); !s) return Error{s.error()};
+        return AppFolderChoice{folder, false};
+    }
+    const bool empty =
+        QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot).isEmpty();
+    if (!empty) {
+        // Nothing is written here: not even the test of whether the folder can be written.
+        return Error{QCoreApplication::translate(
+                         "AppFolder",
+                         "%1 is not a Stepwick data folder: it holds other files but no %2. To start a new "
+                         "classroom folder, name a folder that does not exist yet or an empty one, for example "
+                         "--app-folder ~/classroom.")
+                         .arg(folder, kProgramTypeFile)};
+    }
+    if (Status s = checkUsableFolder(folder); !s) return Error{s.error()};
+    return fillWithDefaultContent(folder, content);
+}
+
 }  // namespace
 
 Status checkUsableFolder(const QString& folder) {
@@ -93,9 +137,7 @@ Result<AppFolderChoice> resolveAppFolder(const AppFolderInputs& in) {
     if (given) {
         if (chosen.isEmpty())
             return Error{QCoreApplication::translate("AppFolder", "--app-folder needs a folder after it.")};
-        const QString folder = QFileInfo(chosen).absoluteFilePath();
-        if (Status s = checkUsableFolder(folder); !s) return Error{s.error()};
-        return AppFolderChoice{QDir::cleanPath(folder), false};
+        return chosenFolder(QDir::cleanPath(QFileInfo(chosen).absoluteFilePath()), in.defaultContent);
     }
 
     if (!in.executableDir.isEmpty() && QFileInfo(QDir(in.executableDir).filePath(kProgramTypeFile)).isFile()) {
@@ -112,17 +154,7 @@ Result<AppFolderChoice> resolveAppFolder(const AppFolderInputs& in) {
     if (!QDir().mkpath(folder))
         return Error{QCoreApplication::translate("AppFolder", "The data folder %1 cannot be made.").arg(folder)};
     if (Status s = checkUsableFolder(folder); !s) return Error{s.error()};
-    bool filled = false;
-    if (!QFileInfo(QDir(folder).filePath(kProgramTypeFile)).isFile()) {
-        if (in.defaultContent.isEmpty()) {
-            return Error{
-                QCoreApplication::translate("AppFolder",
-                                            "The program's default content was not found, so %1 cannot be filled. "
-                                            "Reinstall the program, or start it with --app-folder DIR.")
-                    .arg(folder)};
-        }
-        if (Status s = copyMissingContent(in.defaultContent, folder); !s) return Error{s.error()};
-        filled = true;
-    }
-    return AppFolderChoice{folder, filled};
+    if (!QFileInfo(QDir(folder).filePath(kProgramTypeFile)).isFile())
+        return fillWithDefaultContent(folder, in.defaultContent);
+    return AppFolderChoice{folder, false};
 }

@@ -15,6 +15,7 @@ void resetGlobvars() {
     BackgroundColors = {};
     CurrentStudent.clear();
     Edition = 0;
+    GongPlayed = 0;
     ChosenTaskList.fill(QString());
     ChosenTaskIndex.fill(0);
     ChosenTaskCount = 0;

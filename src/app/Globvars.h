@@ -33,6 +33,10 @@ inline QString CurrentStudent;
 // 1 for the Kestrel edition, any other value for the Larkin edition.
 inline std::int16_t Edition = 0;
 
+// 1 once the start-up gong has sounded in this run; the main window sounds it only once, also
+// when it is made again after the task workshop.
+inline std::int16_t GongPlayed = 0;
+
 // Hand-over from the task selection window to the activity: entries 1..ChosenTaskCount.
 inline constexpr int kMaxChosenTasks = 1000;
 inline std::array<QString, kMaxChosenTasks + 1> ChosenTaskList{};        // bare task file names

@@ -43,6 +43,7 @@ struct Folders {
 TEST(AppFolder, CommandLineFolderWins) {
     Folders f;
     QTemporaryDir chosen;
+    writeFile(chosen.path() + "/aobj_prog_type.cfg", " 2 \r\n");
     writeFile(f.exe() + "/aobj_prog_type.cfg", " 1 \r\n");  // even over a portable copy
     for (const QStringList& args :
          {QStringList{"--app-folder", chosen.path()}, QStringList{"--app-folder=" + chosen.path()}}) {
@@ -51,7 +52,48 @@ TEST(AppFolder, CommandLineFolderWins) {
         EXPECT_EQ(r->folder, QDir::cleanPath(chosen.path()));
         EXPECT_FALSE(r->filled);
     }
-    EXPECT_FALSE(QFileInfo::exists(chosen.path() + "/teacher.lgn"));  // a chosen folder is used as it is
+    // A data folder is used as it is.
+    EXPECT_FALSE(QFileInfo::exists(chosen.path() + "/teacher.lgn"));
+}
+
+// A classroom folder: a new one or an empty one gets the default content; one that holds
+// something else is refused and left exactly as it was.
+TEST(AppFolder, ANewOrEmptyClassroomFolderIsFilledAndAForeignOneRefused) {
+    Folders f;
+    QTemporaryDir parent;
+    const QString fresh = parent.path() + "/classroom";
+    const QString empty = parent.path() + "/empty";
+    QDir().mkpath(empty);
+    for (const QString& folder : {fresh, empty}) {
+        auto r = resolveAppFolder(f.inputs({"--app-folder", folder}));
+        ASSERT_TRUE(r.ok()) << folder.toStdString() << ": " << r.error().toStdString();
+        EXPECT_EQ(r->folder, QDir::cleanPath(folder));
+        EXPECT_TRUE(r->filled);
+        EXPECT_EQ(readFile(folder + "/teacher.lgn"), QByteArray("shipped options"));
+        // The next start uses it as it is.
+        writeFile(folder + "/teacher.lgn", "changed");
+        auto again = resolveAppFolder(f.inputs({"--app-folder", folder}));
+        ASSERT_TRUE(again.ok());
+        EXPECT_FALSE(again->filled);
+        EXPECT_EQ(readFile(folder + "/teacher.lgn"), QByteArray("changed"));
+    }
+
+    const QString foreign = parent.path() + "/papers";
+    writeFile(foreign + "/notes.txt", "my notes");
+    auto r = resolveAppFolder(f.inputs({"--app-folder", foreign}));
+    ASSERT_FALSE(r.ok());
+    EXPECT_TRUE(r.error().contains(QLatin1String("is not a Stepwick data folder"))) << r.error().toStdString();
+    EXPECT_TRUE(r.error().contains(QLatin1String("--app-folder ~/classroom"))) << r.error().toStdString();
+    EXPECT_EQ(QDir(foreign).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{"notes.txt"});
+    EXPECT_EQ(readFile(foreign + "/notes.txt"), QByteArray("my notes"));
+
+    // Without default content a new folder cannot be filled.
+    AppFolderInputs in = f.inputs({"--app-folder", parent.path() + "/other"});
+    in.defaultContent.clear();
+    auto missing = resolveAppFolder(in);
+    ASSERT_FALSE(missing.ok());
+    EXPECT_TRUE(missing.error().contains(QLatin1String("default content was not found")));
 }
 
 TEST(AppFolder, PortableCopyUsesTheExecutablesFolder) {
@@ -89,9 +131,9 @@ TEST(AppFolder, UnusableFoldersGiveClearMessages) {
         QStringList args;
         const char* words;
     } cases[] = {
-        {{"--app-folder", other.path() + "/missing"}, "does not exist"},
+        {{"--app-folder", other.path() + "/missing/deeper"}, "does not exist"},
         {{"--app-folder", aFile}, "is a file, not a folder"},
-        {{"--app-folder", "/sys/kernel"}, "cannot be written"},  // read-only even for root
+        {{"--app-folder", "/sys/kernel"}, "is not a Stepwick data folder"},  // and nothing is written there
         {{"--app-folder"}, "needs a folder"},
         {{"--app-folder="}, "needs a folder"},
     };
@@ -139,7 +181,7 @@ TEST(AppFolder, ProgramRefusesUnusableFolders) {
     QTemporaryDir dir;
     writeFile(dir.path() + "/file", "x");
     for (const QString& folder :
-         QStringList{dir.path() + "/missing", dir.path() + "/file", QStringLiteral("/sys/kernel")}) {
+         QStringList{dir.path() + "/missing/deeper", dir.path() + "/file", QStringLiteral("/sys/kernel")}) {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));

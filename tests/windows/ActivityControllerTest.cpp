@@ -63,6 +63,17 @@ struct Student {
             return;
         }
         menuAnswered = false;
+        const int method = w->boardOptions().accessMethod;
+        if (method == 1 || method == 3) {
+            // With the switches: Space until the highlight is on the right picture, then Enter.
+            if (!solves || w->PicScan->isHidden()) return;
+            if (w->ScanSlot == rightSlotForTheNextBox(*w)) {
+                QTest::keyClick(w, Qt::Key_Return);
+            } else if (method == 1) {
+                QTest::keyClick(w, Qt::Key_Space);
+            }
+            return;
+        }
         if (solves && w->ClickSelectEnabled == 1 && w->ClickedSlot == 0) {
             if (const int slot = rightSlotForTheNextBox(*w)) w->selectSlot(slot);
         }

@@ -203,6 +203,7 @@ TEST(ActivityResults, AFileThatCannotBeWrittenIsToldAtTheHandBackAndTheRecordsWa
             if (menu == 2) faulty.reset();
         };
         world.run();
+        world.handBack();
         EXPECT_EQ(student.messagesWhileRunning, QStringList());
         ASSERT_EQ(world.p.messages.texts.size(), 1);
         const QString message = world.p.messages.texts[0];
@@ -221,6 +222,7 @@ TEST(ActivityResults, AFileThatCannotBeWrittenIsToldAtTheHandBackAndTheRecordsWa
         InstalledFileSystem faulty(full);
         ScriptedStudent student(world);
         world.run();
+        world.handBack();
         EXPECT_EQ(student.messagesWhileRunning, QStringList());
         ASSERT_EQ(world.p.messages.texts.size(), 1);
         const QString message = world.p.messages.texts[0];
@@ -236,6 +238,7 @@ TEST(ActivityResults, AFileThatCannotBeWrittenIsToldAtTheHandBackAndTheRecordsWa
         world.queue({tasks[1]});
         ScriptedStudent student(world);
         world.run();
+        world.handBack();
         EXPECT_EQ(world.p.messages.texts, QStringList());
         EXPECT_TRUE(PendingTaskResults.isEmpty());
         // The new record, then the one that waited, then the two of the first activity.

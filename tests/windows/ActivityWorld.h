@@ -136,6 +136,11 @@ struct ActivityWorld {
     // The queue of the task selection window: every task ticked, in this order.
     void queue(const QStringList& taskFiles) {
         auto* list = qobject_cast<FormTask*>(form(FormId::Task));
+        // The filter boxes as the window shows them, so that its showing after the activity
+        // keeps this list.
+        list->showStepFilter();
+        // Hidden, as Continue leaves it, so that the activity's end shows it again.
+        list->hide();
         list->ListTasks->clear();
         ChosenTaskCount = static_cast<std::int16_t>(taskFiles.size());
         for (int i = 0; i < taskFiles.size(); ++i) {
@@ -156,6 +161,12 @@ struct ActivityWorld {
             QCoreApplication::processEvents();
         }
         return animation;
+    }
+
+    // The task selection window's activation after the activity, which tells the teacher what
+    // could not be saved.
+    void handBack() {
+        for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
     }
 
     // The window made to drive the board directly, without the activity.

@@ -1,8 +1,11 @@
+#include "FakeAudio.h"
 #include "TestPlatform.h"
 
 #include "app/Forms.h"
 #include "app/Globvars.h"
 #include "app/PictureWidgets.h"
+#include "library/DefaultOptions.h"
+#include "library/OptionsFile.h"
 #include "students/FormMain.h"
 
 #include <gtest/gtest.h>
@@ -19,6 +22,11 @@ struct FormMainFixture : ::testing::Test {
     TestPlatform p;
     void SetUp() override {
         registerForm(FormId::Main, [] { return new FormMain; });
+        // Calibrated, so that no first-run calibration runs, and the gong is there.
+        StudentOptionsRecord teacher = defaultStudentOptions();
+        teacher.AnimationSpeed = 0;
+        p.writeFile(QStringLiteral("teacher.lgn"), formatStudentOptions(teacher));
+        writeSilentWav(p.path(QStringLiteral("aobj_gong.wav")), 0.01);
     }
     void TearDown() override { resetForms(); }
     FormMain* show() {

@@ -1,9 +1,12 @@
+#include "FakeAudio.h"
 #include "TestPlatform.h"
 
 #include "activity/FormAnimation.h"
 #include "app/Forms.h"
 #include "app/PictureWidgets.h"
+#include "library/DefaultOptions.h"
 #include "library/FormTask.h"
+#include "library/OptionsFile.h"
 #include "maintenance/FormMaint.h"
 #include "students/FormMain.h"
 #include "students/FormOptions.h"
@@ -30,6 +33,11 @@ struct FormsFixture : ::testing::Test {
         registerForm(FormId::Maint, [] { return new FormMaint; });
         registerForm(FormId::Speech, [] { return new FormSpeech; });
         registerForm(FormId::TestSpeech, [] { return new FormTestSpeech; });
+        // Calibrated, so that the main window runs no first-run calibration.
+        StudentOptionsRecord teacher = defaultStudentOptions();
+        teacher.AnimationSpeed = 0;
+        p.writeFile(QStringLiteral("teacher.lgn"), formatStudentOptions(teacher));
+        writeSilentWav(p.path(QStringLiteral("aobj_gong.wav")), 0.01);
     }
     void TearDown() override { resetForms(); }
 };

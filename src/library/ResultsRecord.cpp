@@ -1,4 +1,4 @@
-#include "activity/ResultsRecord.h"
+#include "library/ResultsRecord.h"
 
 #include "core/TextFormat.h"
 #include "platform/Services.h"
