@@ -33,9 +33,9 @@ class ScanShape;
 // The window is split by subject: FormAnimation.cpp (controls, events, switches),
 // FormAnimationController.cpp (the queue and the runs), FormAnimationBoard.cpp (loading and
 // layout), FormAnimationMotion.cpp, FormAnimationChecking.cpp, FormAnimationMenu.cpp,
-// FormAnimationSelection.cpp and FormAnimationPointer.cpp (the access methods),
-// FormAnimationReward.cpp (results and reward), FormAnimationLesson.cpp (the review lesson) and
-// FormAnimationVideo.cpp (the task's clip on the television panel).
+// FormAnimationSelection.cpp (the scanning and clicking methods), FormAnimationPointer.cpp (the
+// pointer methods), FormAnimationReward.cpp (results and reward), FormAnimationLesson.cpp (the
+// review lesson) and FormAnimationVideo.cpp (the task's clip on the television panel).
 //
 // One thread: handlers only set flags or move controls; the loops act on the flags.
 class FormAnimation : public QWidget {

@@ -21,6 +21,11 @@ public:
         video_->setAttribute(Qt::WA_TransparentForMouseEvents);
         video_->hide();
         // The player keeps its last error across a new source, so the clip's own is kept here.
+        QObject::connect(&player_, &QMediaPlayer::mediaStatusChanged, [this](QMediaPlayer::MediaStatus status) {
+            if (!playWhenLoaded_ || status == QMediaPlayer::LoadingMedia) return;
+            playWhenLoaded_ = false;
+            if (status != QMediaPlayer::InvalidMedia && error_.isEmpty()) player_.play();
+        });
         QObject::connect(&player_, &QMediaPlayer::errorOccurred, [this](QMediaPlayer::Error error, const QString& why) {
             if (error == QMediaPlayer::NoError || player_.source().isEmpty()) return;
             error_ = why.isEmpty() ? QCoreApplication::translate("QtMediaPlayers", "not a clip this computer can play")
@@ -36,6 +41,8 @@ public:
 
     Status load(const QString& path) override {
         // Cleared first, so that a clip replaced under the same name is opened anew.
+        playWhenLoaded_ = false;
+        pausedBeforeLoaded_ = false;
         player_.setSource(QUrl());
         error_.clear();
         if (!QFileInfo(path).isFile())
@@ -46,13 +53,35 @@ public:
     }
 
     void play() override {
-        if (!player_.source().isEmpty()) player_.play();
+        pausedBeforeLoaded_ = false;
+        if (player_.source().isEmpty() || failed()) return;
+        // Asked to play while the clip is still being opened, the player starts once it is open:
+        // a file that turns out not to be a clip then never reaches the pipeline's playing
+        // state, and stopping such a pipeline would wait a second for it.
+        if (player_.mediaStatus() == QMediaPlayer::LoadingMedia) {
+            playWhenLoaded_ = true;
+            return;
+        }
+        player_.play();
     }
-    void pause() override { player_.pause(); }
-    void stop() override { player_.stop(); }
+    void pause() override {
+        if (playWhenLoaded_) {
+            playWhenLoaded_ = false;
+            pausedBeforeLoaded_ = true;
+            return;
+        }
+        player_.pause();
+    }
+    void stop() override {
+        playWhenLoaded_ = false;
+        pausedBeforeLoaded_ = false;
+        player_.stop();
+    }
 
     State state() override {
         if (failed()) return State::Failed;
+        if (playWhenLoaded_) return State::Playing;
+        if (pausedBeforeLoaded_) return State::Paused;
         switch (player_.playbackState()) {
             case QMediaPlayer::PlayingState:
                 return State::Playing;
@@ -70,6 +99,7 @@ public:
     }
 
     bool isLoading() override {
+        if (playWhenLoaded_) return true;
         if (player_.playbackState() != QMediaPlayer::PlayingState || failed()) return false;
         const QMediaPlayer::MediaStatus status = player_.mediaStatus();
         return status == QMediaPlayer::LoadingMedia || status == QMediaPlayer::StalledMedia ||
@@ -97,6 +127,8 @@ private:
     QMediaPlayer player_;
     QAudioOutput output_;
     QString error_;  // why the clip now loaded cannot be played
+    bool playWhenLoaded_ = false;
+    bool pausedBeforeLoaded_ = false;
     // Parentless until shown in a window, which then owns it.
     QPointer<QVideoWidget> video_ = new QVideoWidget;
 };

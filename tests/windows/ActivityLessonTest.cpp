@@ -349,4 +349,51 @@ TEST_F(ActivityLesson, TheEarlyExitDuringAnAutomaticLessonEndsTheTaskAndTheNextA
     EXPECT_EQ(a->resultsRecorded, std::vector<int>{1});
 }
 
+TEST_F(ActivityLesson, ClosingTheWindowDuringALessonFromTheButtonEndsTheRunRecordedOnce) {
+    for (const bool video : {false, true}) {
+        const QString task = world.addTask(QStringLiteral("Apples"), 2);
+        if (video) {
+            TaskRecord record = *readTaskFile(task, TaskReaders::editor);
+            record.TaskVideoFile = QStringLiteral("clip.avi");
+            ASSERT_TRUE(writeTask(task, record));
+            world.p.writeFile(QStringLiteral("clip.avi"), "clip");
+            world.p.media.clipDuration = 1000.0;
+        }
+        world.queue({task});
+        Solver student(world);
+        form(FormId::Animation);
+        world.animation->realLessonAndVideo = true;
+        w = world.animation;
+        w->resultsRecorded.clear();
+        bool pressed = false;
+        bool closed = false;
+        double closedAt = 0;
+        student.onPass = [&](TestAnimation& a) {
+            if (!pressed && a.ClickSelectEnabled == 1 && !a.PicPlayLesson->isHidden()) {
+                pressed = true;
+                student.inScript = false;  // the student goes on acting inside the lesson or clip
+                QTest::mouseClick(video ? a.PicPlayVideo : a.PicPlayLesson, Qt::LeftButton);
+                student.inScript = true;
+                return;
+            }
+            const bool inside = video ? world.p.media.log.contains(QStringLiteral("play"))
+                                      : sentence() == QStringLiteral("aobj_first_is.wav");
+            if (pressed && !closed && inside) {
+                closed = true;
+                closedAt = world.p.clock.monotonicSeconds();
+                a.close();
+            }
+        };
+        world.run();
+        ASSERT_TRUE(closed) << video;
+        EXPECT_LT(world.p.clock.monotonicSeconds() - closedAt, 100.0) << video;  // the clip did not play on
+        EXPECT_EQ(w->resultsRecorded, std::vector<int>{0}) << video;             // not finished, once
+        EXPECT_FALSE(student.menuSeen) << video;
+        EXPECT_FALSE(w->activityRunning()) << video;
+        EXPECT_TRUE(w->FrameLesson->isHidden());
+        EXPECT_TRUE(w->PicTV->isHidden());
+        world.p.media.log.clear();
+    }
+}
+
 }  // namespace
