@@ -251,11 +251,15 @@ def demo_task(folder, steps):
 def solve(descriptions, number):
     """Clicks the pictures in the order of their steps; True when the after-task menu came."""
     for d in descriptions:
-        pictures = find_all(d)
-        if not pictures:
-            pictures = [find(d, timeout=20)]
-        click(pictures[0])
-        time.sleep(1.0)  # the picture glides into its box
+        # A click while a sentence plays (the introduction) is not taken: click again until the
+        # picture has moved into its box.
+        deadline = time.time() + 40
+        while time.time() < deadline:
+            before = centre(find(d, timeout=20))
+            click(find(d, timeout=20))
+            time.sleep(1.5)  # the picture glides into its box
+            if centre(find(d, timeout=20)) != before:
+                break
     if number == 1:
         shot("activity_solved.png")
     try:
