@@ -3,7 +3,7 @@
 # formatted. Ends with CTest's summary and the format check; fails if either fails.
 source "$(dirname "$0")/scripts/common.sh"
 install_missing_packages
-configure_and_build
+build_all
 export QT_QPA_PLATFORM=offscreen
 status=0
 (cd "$BUILD_DIR" && ctest --output-on-failure -j "$(nproc)" "$@") || status=$?

@@ -20,13 +20,26 @@ install_missing_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-configure_and_build() {
-  local werror=OFF
-  [ "${CI:-}" = "true" ] && werror=ON
+# One build folder and one configuration for both scripts. It is configured once; later runs
+# leave it as it is (CMake reconfigures itself when a CMakeLists.txt changes), so a folder a
+# developer configured with their own options keeps them. Warnings are errors with CI=true
+# through the compiler launcher, which changes no compile command (see compile-launcher.sh).
+configure() {
   if [ ! -f "$BUILD_DIR/build.ninja" ]; then
-    cmake -S "$STEPWICK_ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSTEPWICK_WERROR=$werror
-  else
-    cmake "$BUILD_DIR" -DSTEPWICK_WERROR=$werror >/dev/null
+    local launcher="$STEPWICK_ROOT/scripts/compile-launcher.sh"
+    cmake -S "$STEPWICK_ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSTEPWICK_WERROR=OFF \
+      -DCMAKE_CXX_COMPILER_LAUNCHER="$launcher" -DCMAKE_C_COMPILER_LAUNCHER="$launcher"
   fi
+}
+
+# The program and its default content only: what run.sh needs.
+build_program() {
+  configure
+  cmake --build "$BUILD_DIR" -j "$(nproc)" --target stepwick default_content
+}
+
+# Everything: the program, the tests and the benchmarks.
+build_all() {
+  configure
   cmake --build "$BUILD_DIR" -j "$(nproc)"
 }

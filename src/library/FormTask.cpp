@@ -53,7 +53,11 @@ FormTask::FormTask(QWidget* parent) : QWidget(parent) {
     FrameTasks = new QFrame(this);
     FrameTasks->setObjectName(QStringLiteral("FrameTasks"));
     FrameTasks->setFrameShape(QFrame::StyledPanel);
-    FrameTasks->setPalette(QApplication::palette());
+    // Colours set one by one: a palette that sets none inherits the blue window's.
+    QPalette light = FrameTasks->palette();
+    light.setColor(QPalette::Window, QColor(236, 236, 236));
+    light.setColor(QPalette::WindowText, Qt::black);
+    FrameTasks->setPalette(light);
     FrameTasks->setAutoFillBackground(true);
     QFont f = FrameTasks->font();
     f.setPointSize(11);
@@ -278,16 +282,17 @@ void FormTask::CmdContinue_Click() {
     ListTasks->setCurrentRow(ListTasks->count() - 1);
     saveFilter();
     ActivityStartTime = platform::clock().timer();
+    // The activity starts from the event loop once this click is over, not from inside it: until
+    // a click's handler returns, Qt gives every mouse event to the button that was pressed, and
+    // the student's clicks would never reach the pictures.
     showForm(FormId::Animation);
     hide();
-    platform::pump().doEvents();
 }
 
 void FormTask::Cmdback_Click() {
     saveFilter();
     showForm(FormId::Main);
     hide();
-    platform::pump().doEvents();
 }
 
 void FormTask::closeEvent(QCloseEvent* event) {

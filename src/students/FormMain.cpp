@@ -48,7 +48,11 @@ QPushButton* panelButton(QWidget* parent, const char* name, const QString& capti
 QGroupBox* lightPanel(QWidget* parent, const char* name, const QString& caption) {
     auto* panel = new QGroupBox(caption, parent);
     panel->setObjectName(QString::fromLatin1(name));
-    panel->setPalette(QApplication::palette());
+    // Colours set one by one: a palette that sets none inherits the black window's.
+    QPalette light = panel->palette();
+    light.setColor(QPalette::Window, QColor(236, 236, 236));
+    light.setColor(QPalette::WindowText, Qt::black);
+    panel->setPalette(light);
     panel->setAutoFillBackground(true);
     QFont f = panel->font();
     f.setPointSize(12);

@@ -7,6 +7,7 @@
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -16,6 +17,10 @@ ReportViewer::ReportViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     prepareWindow(this, false);
     setWindowModality(Qt::ApplicationModal);
     auto* layout = new QVBoxLayout(this);
+    LabReportTitle = new QLabel(this);
+    LabReportTitle->setObjectName(QStringLiteral("LabReportTitle"));
+    LabReportTitle->setStyleSheet(QStringLiteral("font-size: 14pt; font-weight: bold;"));
+    layout->addWidget(LabReportTitle);
     TextReport = new QPlainTextEdit(this);
     TextReport->setObjectName(QStringLiteral("TextReport"));
     TextReport->setReadOnly(true);
@@ -45,6 +50,7 @@ ReportViewer::ReportViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
 void ReportViewer::showReport(const QString& path, const QString& text) {
     const QString title = QFileInfo(path).fileName();
     setWindowTitle(title);
+    LabReportTitle->setText(title);
     TextReport->setAccessibleName(title);
     TextReport->setPlainText(text);
     TextReport->moveCursor(QTextCursor::Start);

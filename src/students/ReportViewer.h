@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -15,6 +16,8 @@ public:
     // Shows the text of the report at path (titled with the file's name), scrolled to its top.
     void showReport(const QString& path, const QString& text);
 
+    // The file's name over the text: without a window manager the title bar is not shown.
+    QLabel* LabReportTitle = nullptr;
     QPlainTextEdit* TextReport = nullptr;
     QPushButton* CmdClose = nullptr;
 

@@ -368,6 +368,7 @@ TEST_F(FrontDoor, ViewingAStudentsData) {
     EXPECT_TRUE(w->reportViewer()->TextReport->isReadOnly());
     EXPECT_EQ(w->reportViewer()->TextReport->toPlainText(), QStringLiteral("Task: Bed\nAccuracy: 100%\n"));
     EXPECT_EQ(w->reportViewer()->windowTitle(), QStringLiteral("Ann.sta"));
+    EXPECT_EQ(w->reportViewer()->LabReportTitle->text(), QStringLiteral("Ann.sta"));
     QTest::keyClick(w->reportViewer()->TextReport, Qt::Key_Escape);
     EXPECT_FALSE(w->reportViewer()->isVisible());
     EXPECT_EQ(p.readFile(QStringLiteral("Ann.sta")), QByteArray("Task: Bed\r\nAccuracy: 100%\r\n"));
