@@ -87,14 +87,15 @@ def scanning_run(folder, entry, descriptions):
     n = len(descriptions)
     log("      slots of steps 1..%d: %s" % (n, [slot_of_step[s] for s in range(1, n + 1)]))
     shot("m1_board.png")
-    row = sorted(pictures.values(), key=lambda node: extents(node)[0])
+    # The slots where the pictures were dealt (a placed picture's own place is then in its box,
+    # next to the box's coloured frame, so the slots are measured once, before any move).
+    row = sorted((extents(node) for node in pictures.values()), key=lambda e: e[0])
 
     def highlighted():
         """The slot framed by the marquee (it stands a few pixels outside its picture), or 0."""
         screen = fd.subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"], capture_output=True,
                                    check=True).stdout
-        for k, node in enumerate(row):
-            x, y, _, h = extents(node)
+        for k, (x, y, _, h) in enumerate(row):
             i = ((y + h // 2) * 1024 + x - 3) * 3
             r, g, b = screen[i], screen[i + 1], screen[i + 2]
             if not (r < 40 and g < 40 and b > 150):  # not the blue background
