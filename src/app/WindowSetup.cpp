@@ -7,6 +7,8 @@
 #include <QIcon>
 #include <QPainter>
 #include <QPixmap>
+#include <QShowEvent>
+#include <QTimer>
 #include <QWidget>
 
 QIcon stepwickIcon() {
@@ -46,4 +48,13 @@ void prepareWindow(QWidget* window, bool fullScreen) {
         window->setGeometry(platform::screen().geometry());
         window->setWindowState(window->windowState() | Qt::WindowFullScreen);
     }
+}
+
+void ActivationOnShow::showed(QWidget* window, const QShowEvent* event, std::function<void()> activate) {
+    if (event->spontaneous() || pending_) return;
+    pending_ = true;
+    QTimer::singleShot(0, window, [this, window, activate = std::move(activate)] {
+        pending_ = false;
+        if (window->isVisible()) activate();
+    });
 }

@@ -17,7 +17,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -146,13 +145,7 @@ FormTask::FormTask(QWidget* parent) : QWidget(parent) {
 
 void FormTask::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    // Once per showing; the return from a message box is not a new showing.
-    if (event->spontaneous() || activationPending_) return;
-    activationPending_ = true;
-    QTimer::singleShot(0, this, [this] {
-        activationPending_ = false;
-        if (isVisible()) Form_Activate();
-    });
+    activation_.showed(this, event, [this] { Form_Activate(); });
 }
 
 void FormTask::Form_Activate() {

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "app/TaskQueueList.h"
+#include "app/WindowSetup.h"
 #include "library/TaskListTexts.h"
 
 class QCheckBox;
@@ -79,7 +80,7 @@ private:
     void tell(const QString& text);
 
     ProblemsShownOnce problemsShown_;
-    bool activationPending_ = false;
+    ActivationOnShow activation_;
     bool batchingFilter_ = false;
     bool filterChanged_ = false;
     int listBuilds_ = 0;

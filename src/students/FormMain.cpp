@@ -24,7 +24,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -236,14 +235,7 @@ void FormMain::Form_Load() {
 
 void FormMain::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    // Once per showing, after the window is on screen; a window system's own show (after being
-    // minimised) or the return from a message box is not a new showing.
-    if (event->spontaneous() || activationPending_) return;
-    activationPending_ = true;
-    QTimer::singleShot(0, this, [this] {
-        activationPending_ = false;
-        if (isVisible()) Form_Activate();
-    });
+    activation_.showed(this, event, [this] { Form_Activate(); });
 }
 
 void FormMain::Form_Activate() {

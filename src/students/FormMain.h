@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <functional>
 
+#include "app/WindowSetup.h"
+
 class PictureBox;
 class PictureButton;
 class QFrame;
@@ -126,7 +128,7 @@ private:
     PictureButton* menuButtons_[7] = {};
     ReportViewer* reportViewer_ = nullptr;
     int activations_ = 0;
-    bool activationPending_ = false;
+    ActivationOnShow activation_;
     bool fillingLists_ = false;
     bool quitting_ = false;
     double calibrateLeftTwips_ = 300;
