@@ -38,12 +38,6 @@ STUDENT = "Ann"
 SPEED = 210000
 
 
-def set_line(path, index, value):
-    lines = fd.read_lines(path)
-    lines[index] = " %d " % value
-    path.write_bytes("\r\n".join(lines).encode("utf-8"))
-
-
 def extents(node):
     b = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     return b.x, b.y, b.width, b.height
@@ -200,13 +194,11 @@ def main():
     home.mkdir()
     shutil.copytree(pathlib.Path(fd.ARGS.build) / "share/stepwick/content", folder)
     teacher = folder / "teacher.lgn"
-    set_line(teacher, 12, SPEED)
+    fd.set_line(teacher, 12, SPEED)
     student = folder / (STUDENT + ".lgn")
     shutil.copyfile(teacher, student)
-    set_line(student, 0, 1)
-    lines = fd.read_lines(folder / TASK)
-    descriptions = [fd.read_lines(folder / lines[3 + s])[1] for s in range(1, int(lines[0]) + 1)]
-    entry = "%s==> %s:  %d Steps" % (lines[2], lines[1], int(lines[0]))
+    fd.set_line(student, 0, 1)
+    entry, descriptions = fd.task_entry(folder, TASK)
     xvfb = fd.start_display()
     program = fd.start_program(home, "--app-folder", str(folder))
     try:
@@ -217,7 +209,7 @@ def main():
         click(find("Quit"))
         program.wait(timeout=15)
         fd.stop_program(program)
-        set_line(student, 0, 4)
+        fd.set_line(student, 0, 4)
         program = fd.start_program(home, "--app-folder", str(folder))
         check(fd.main_menu_reached(30), "the second start shows the main menu")
         pointer_run(folder, entry, descriptions)
@@ -236,19 +228,8 @@ def main():
     except Exception as error:
         check(False, str(error))
     finally:
-        output = fd.stop_program(program)
-        if output.strip():
-            log("program output:\n" + output)
-        xvfb.terminate()
-        xvfb.wait()
-        if fd.ARGS.keep:
-            log("kept " + str(work))
-        else:
-            shutil.rmtree(work, ignore_errors=True)
-    for figure in fd.FIGURES:
-        log("figure " + figure)
-    log("%d failure(s)" % len(fd.FAILURES))
-    return 1 if fd.FAILURES else 0
+        fd.wind_up(program, xvfb, work)
+    return fd.summary()
 
 
 if __name__ == "__main__":

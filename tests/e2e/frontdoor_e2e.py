@@ -186,9 +186,17 @@ def centre(node):
     return box.x + box.width // 2, box.y + box.height // 2
 
 
+def move_pointer(x, y):
+    # xdotool's --sync waits for the pointer to move; when it already stands there (a second
+    # click on the same spot) that wait lasts many seconds, so it is left out then.
+    where = subprocess.run(["xdotool", "getmouselocation", "--shell"], capture_output=True, text=True).stdout
+    if "X=%d\nY=%d\n" % (x, y) not in where:
+        subprocess.run(["xdotool", "mousemove", "--sync", str(x), str(y)], check=True)
+
+
 def click(node):
     x, y = centre(node)
-    subprocess.run(["xdotool", "mousemove", "--sync", str(x), str(y)], check=True)
+    move_pointer(x, y)
     time.sleep(0.1)
     subprocess.run(["xdotool", "click", "1"], check=True)
     time.sleep(0.4)
@@ -234,6 +242,21 @@ def read_lines(path):
     return path.read_bytes().decode("utf-8", "replace").split("\r\n")
 
 
+def set_line(path, index, value):
+    """Writes a number into one line of an option file, as the program writes it."""
+    lines = read_lines(path)
+    lines[index] = " %d " % value
+    path.write_bytes("\r\n".join(lines).encode("utf-8"))
+
+
+def task_entry(folder, name):
+    """(list entry, [step descriptions in order]) of the task file of that name."""
+    lines = read_lines(folder / name)
+    steps = int(lines[0])
+    descriptions = [read_lines(folder / lines[3 + s])[1] for s in range(1, steps + 1)]
+    return "%s==> %s:  %d Steps" % (lines[2], lines[1], steps), descriptions
+
+
 def demo_task(folder, steps):
     """(list entry, [step descriptions in order]) of the demo task with this many steps."""
     for task in sorted(folder.glob("*.tsk")):
@@ -268,6 +291,30 @@ def solve(descriptions, number):
         return False
     shot("after_task_menu_%d.png" % number)
     return True
+
+
+def wind_up(program, xvfb, work, then=None):
+    """Ends a run: the program (its output logged), the display, then what else the run started,
+    and the temporary folder."""
+    output = stop_program(program)
+    if output.strip():
+        log("program output:\n" + output)
+    xvfb.terminate()
+    xvfb.wait()
+    if then is not None:
+        then()
+    if ARGS.keep:
+        log("kept " + str(work))
+    else:
+        shutil.rmtree(work, ignore_errors=True)
+
+
+def summary():
+    """Logs the figures and the number of failures; the exit code."""
+    for figure in FIGURES:
+        log("figure " + figure)
+    log("%d failure(s)" % len(FAILURES))
+    return 1 if FAILURES else 0
 
 
 def main_menu_reached(timeout=30):
