@@ -15,8 +15,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
+#include <QPainterPath>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QStyleOption>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -32,6 +36,46 @@ QPushButton* taskButton(QWidget* parent, const char* name, const QString& captio
     b->setMinimumHeight(36);
     return b;
 }
+
+// The task list's tick boxes: the desktop style draws an item's box small, in a pale grey on
+// white, which a teacher at a classroom screen hardly sees. This one is larger, framed in the
+// text colour, with a bold tick.
+class ClearTickStyle : public QProxyStyle {
+public:
+    static constexpr int kSide = 20;
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+        if (metric == PM_IndicatorWidth || metric == PM_IndicatorHeight) return kSide;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        if (element != PE_IndicatorItemViewItemCheck) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        const int side = std::min({kSide, option->rect.width(), option->rect.height()});
+        const QRectF box(option->rect.x() + (option->rect.width() - side) / 2.0,
+                         option->rect.y() + (option->rect.height() - side) / 2.0, side, side);
+        const QColor ink = option->palette.color(QPalette::Active, QPalette::Text);
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setBrush(option->palette.color(QPalette::Active, QPalette::Base));
+        painter->setPen(QPen(ink, 2));
+        painter->drawRect(box.adjusted(1, 1, -1, -1));
+        if (option->state & (State_On | State_NoChange)) {
+            QPainterPath tick;
+            tick.moveTo(box.left() + side * 0.22, box.top() + side * 0.52);
+            tick.lineTo(box.left() + side * 0.42, box.top() + side * 0.74);
+            tick.lineTo(box.left() + side * 0.80, box.top() + side * 0.26);
+            painter->setBrush(Qt::NoBrush);
+            painter->setPen(QPen(ink, side / 7.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            painter->drawPath(tick);
+        }
+        painter->restore();
+    }
+};
 
 QLabel* note(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -108,6 +152,10 @@ FormTask::FormTask(QWidget* parent) : QWidget(parent) {
     ListTasks->setAccessibleName(tr("Task List"));
     ListTasks->setMinimumHeight(260);
     ListTasks->setUniformItemSizes(true);
+    ListTasks->setSpacing(2);  // the tick boxes of two entries do not touch
+    auto* tickStyle = new ClearTickStyle;
+    tickStyle->setParent(ListTasks);
+    ListTasks->setStyle(tickStyle);
     listLabel->setBuddy(ListTasks);
     layout->addWidget(ListTasks, 1);
     layout->addWidget(

@@ -3,8 +3,11 @@
 #include "FrontDoorWorld.h"
 
 #include <QCheckBox>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTest>
 
 namespace {
@@ -187,6 +190,50 @@ TEST_F(TaskSelection, AThousandTasksAndMoreAreListed) {
     EXPECT_EQ(ChosenTaskCount, 1000);
     EXPECT_EQ(ChosenTaskIndex[1000], 999);
     EXPECT_EQ(ChosenTaskList[1000], QStringLiteral("task0999.tsk"));
+}
+
+// Where the list draws an entry's tick box, and how many of its pixels are dark.
+QRect tickBox(QListWidget* list, int row) {
+    QListWidgetItem* item = list->item(row);
+    QStyleOptionViewItem opt;
+    opt.initFrom(list->viewport());
+    opt.rect = list->visualItemRect(item);
+    opt.features = QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDisplay;
+    opt.checkState = item->checkState();
+    opt.text = item->text();
+    opt.font = list->font();
+    opt.fontMetrics = list->fontMetrics();
+    opt.displayAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+    return list->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &opt, list);
+}
+
+int darkPixels(const QImage& image, const QRect& area) {
+    int dark = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (qGray(image.pixel(x, y)) < 100) ++dark;
+    return dark;
+}
+
+TEST_F(TaskSelection, TheTickBoxesAreLargeAndDrawnInTheTextColour) {
+    writeLibrary();
+    FormTask* w = open({3, 5});
+    w->setTaskTicked(1, true);
+    const qreal scale = w->ListTasks->viewport()->devicePixelRatioF();
+    const QImage image = w->ListTasks->viewport()->grab().toImage();
+    for (int row : {1, 2}) {
+        const QRect box = tickBox(w->ListTasks, row);
+        ASSERT_GE(box.height(), 18) << row;
+        const QRect onImage(box.topLeft() * scale, box.size() * scale);
+        const QRect inside =
+            onImage.adjusted(onImage.width() / 4, onImage.height() / 4, -onImage.width() / 4, -onImage.height() / 4);
+        // A dark frame all round: at least the length of its four sides.
+        EXPECT_GE(darkPixels(image, onImage), 4 * onImage.height() - 8) << row;
+        if (row == 1)
+            EXPECT_GT(darkPixels(image, inside), inside.height()) << "the tick";
+        else
+            EXPECT_EQ(darkPixels(image, inside), 0) << "an empty box";
+    }
 }
 
 TEST_F(TaskSelection, TicksTheProgramSetsAreNotTheUsers) {
