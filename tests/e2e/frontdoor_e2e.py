@@ -254,20 +254,17 @@ def task_entry(folder, name):
     lines = read_lines(folder / name)
     steps = int(lines[0])
     descriptions = [read_lines(folder / lines[3 + s])[1] for s in range(1, steps + 1)]
-    return "%s==> %s:  %d Steps" % (lines[2], lines[1], steps), descriptions
+    entry = "%s==> %s:  %d Steps" % (lines[2], lines[1], steps)
+    if lines[3] not in ("None", ""):
+        entry += " (with video)"
+    return entry, descriptions
 
 
 def demo_task(folder, steps):
     """(list entry, [step descriptions in order]) of the demo task with this many steps."""
     for task in sorted(folder.glob("*.tsk")):
-        lines = read_lines(task)
-        if int(lines[0]) != steps:
-            continue
-        descriptions = [read_lines(folder / lines[3 + s])[1] for s in range(1, steps + 1)]
-        entry = "%s==> %s:  %d Steps" % (lines[2], lines[1], steps)
-        if lines[3] not in ("None", ""):
-            entry += " (with video)"
-        return entry, descriptions
+        if int(read_lines(task)[0]) == steps:
+            return task_entry(folder, task.name)
     raise RuntimeError("no demo task of %d steps" % steps)
 
 
@@ -493,10 +490,7 @@ def main():
             log("kept " + str(work))
         else:
             shutil.rmtree(work, ignore_errors=True)
-    for figure in FIGURES:
-        log("figure " + figure)
-    log("%d failure(s)" % len(FAILURES))
-    return 1 if FAILURES else 0
+    return summary()
 
 
 if __name__ == "__main__":
